@@ -63,6 +63,14 @@ void CSimPort::ResetDevice(const CSimOptions& options) {
     }
 }
 
+void CSimPort::ResetDevice() {
+    s_device.reset();
+    if (s_open) {
+        s_open->forget_wire();
+        s_open->apply_host_line();
+    }
+}
+
 void CSimPort::SetClock(std::function<long long()> clock) {
     s_clock = std::move(clock);
 }

@@ -45,6 +45,8 @@ public:
     // Replaces it by a new scanner with these options (an open port keeps its line settings
     // and loses what was on the wire).
     static void ResetDevice(const CSimOptions& options);
+    // Forgets it: the next use makes a new one from ZEP_SIM.
+    static void ResetDevice();
     // The clock of the line model in nanoseconds; an empty function restores the monotonic
     // clock (tests move a clock of their own by hand).
     static void SetClock(std::function<long long()> clock);
