@@ -265,7 +265,11 @@ TEST_F(SimPort, VanishingScannerFailsThePort) {
     // The second reply is complete after 12 characters; then the scanner is gone.
     m_now = kStart + 12 * k9600 - 1;
     EXPECT_EQ(read_all(), framed("U0") + "\x02U0");
-    m_now = kStart + 12 * k9600;
+    m_now = kStart + 12 * k9600 + 1000 * kMs;
+    // What had arrived before it went stays readable, then the port reports the failure.
+    EXPECT_EQ(port.BytesWaiting(), 1);
+    EXPECT_EQ(port.Write("\x02W1\x03", 4), 0);
+    EXPECT_EQ(read_all(), "\x03");
     EXPECT_EQ(port.BytesWaiting(), -1);
     EXPECT_EQ(port.LastError(), CSerialPort::kResource);
     EXPECT_EQ(port.IsOpen(), 1);

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -170,8 +171,10 @@ void CPtyServer::readable() {
 
 void CPtyServer::arm() {
     if (m_out.empty()) {
-        if (m_device.Vanished())
-            vanish();
+        if (m_device.Vanished() && !m_bVanishing) {
+            m_bVanishing = true;
+            vanish_when_read();
+        }
         return;
     }
     const long long wait = m_out.front().llAt - now();
@@ -191,8 +194,25 @@ void CPtyServer::send_due() {
         // A full input queue on the other side loses the rest, as a real line would.
         const ssize_t written = ::write(m_iMaster, bytes.data(), bytes.size());
         (void)written;
+        m_llLastWrite = t;
     }
     arm();
+}
+
+void CPtyServer::vanish_when_read() {
+    // Closing the master throws away what the other side has not read yet; the last reply
+    // before vanishing should still arrive whole. Wait (at most 5 s) until it was read. The
+    // kernel hands written bytes on to the slave side a moment later, so a queue seen empty
+    // right after the write proves nothing: give it 100 ms.
+    int waiting = 0;
+    const bool unread =
+        m_iOwnSlave >= 0 && ioctl(m_iOwnSlave, FIONREAD, &waiting) == 0 && waiting > 0;
+    const bool recent = now() - m_llLastWrite < 100 * kNsPerMs;
+    if ((unread || recent) && ++m_iDrainPolls < 500) {
+        QTimer::singleShot(10, &m_timer, [this] { vanish_when_read(); });
+        return;
+    }
+    vanish();
 }
 
 void CPtyServer::vanish() {

@@ -39,6 +39,7 @@ private:
     void readable();
     void send_due();
     void arm();
+    void vanish_when_read();
     void vanish();
     void close_all();
 
@@ -50,4 +51,7 @@ private:
     QTimer m_timer;
     std::deque<OnWire> m_out;
     long long m_llDeviceFree = 0;
+    long long m_llLastWrite = 0;
+    int m_iDrainPolls = 0;
+    bool m_bVanishing = false;
 };

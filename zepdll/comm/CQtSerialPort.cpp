@@ -41,8 +41,10 @@ void CQtSerialPort::error_occurred(QSerialPort::SerialPortError error) {
         QMetaObject::invokeMethod(
             &m_port,
             [this, generation] {
-                if (generation == m_uGeneration && m_port.isOpen())
+                if (generation == m_uGeneration && m_port.isOpen()) {
+                    take_input(); // what came before the failure stays readable
                     m_port.close();
+                }
             },
             Qt::QueuedConnection);
         return;
@@ -153,19 +155,19 @@ int CQtSerialPort::BytesWaiting() {
         fail(kNotOpen);
         return -1;
     }
-    if (m_bFailed)
-        return -1;
     take_input();
+    if (m_bFailed && m_queue.empty())
+        return -1;
     return static_cast<int>(m_queue.size());
 }
 
 int CQtSerialPort::ReadByte(unsigned char& byte) {
     if (!m_bOpen)
         return fail(kNotOpen);
-    if (m_bFailed)
-        return 0;
     if (m_queue.empty())
         take_input();
+    if (m_bFailed && m_queue.empty())
+        return 0;
     if (m_queue.empty())
         return fail(kRead);
     byte = m_queue.front();

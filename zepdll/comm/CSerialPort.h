@@ -13,8 +13,9 @@
 //   - The input queue holds at most kQueueSize bytes; what arrives while it is full is lost,
 //     as with the input queue of a Windows port set up with 4096 bytes.
 //   - A port that fails while open (a USB adapter pulled out, the other side of a
-//     pseudo-terminal closed) stays open for the caller, but BytesWaiting() gives -1 and
-//     ReadByte() and Write() give 0 until it is closed; LastError() says why.
+//     pseudo-terminal closed) stays open for the caller until it is closed. What had arrived
+//     before the failure can still be read; after that BytesWaiting() gives -1 and ReadByte()
+//     0, and Write() gives 0 at once. LastError() says why.
 //   - Every failure leaves a code in LastError(): the values of Error below, which are those of
 //     QSerialPort::SerialPortError, for every implementation.
 #pragma once
@@ -77,7 +78,7 @@ public:
     virtual int SetLine(int baud, char parity, int dataBits, int stopBits) = 0;
 
     // Number of bytes in the input queue (0 to kQueueSize), or -1 when the port is not open or
-    // has failed (LastError tells which).
+    // has failed and nothing from before the failure is left (LastError tells which).
     virtual int BytesWaiting() = 0;
 
     // Takes the oldest byte of the input queue. 1 when a byte was read; 0 when the queue is

@@ -144,10 +144,11 @@ int CSimPort::vanished(long long now) {
         return 1;
     if (m_llVanishAt < 0 || now < m_llVanishAt)
         return 0;
-    // The scanner is gone, and with it the port: like a USB adapter pulled out.
+    // The scanner is gone, and with it the port: like a USB adapter pulled out. What had
+    // arrived before stays readable.
+    take_arrived(m_llVanishAt);
     m_bFailed = true;
     m_iLastError = kResource;
-    m_queue.clear();
     m_wire.clear();
     m_replyEnds.clear();
     m_timer.stop();
@@ -189,7 +190,7 @@ int CSimPort::BytesWaiting() {
     }
     const long long now = Now();
     if (vanished(now))
-        return -1;
+        return m_queue.empty() ? -1 : static_cast<int>(m_queue.size());
     take_arrived(now);
     return static_cast<int>(m_queue.size());
 }
@@ -198,12 +199,10 @@ int CSimPort::ReadByte(unsigned char& byte) {
     if (!m_bOpen)
         return fail(kNotOpen);
     const long long now = Now();
-    if (vanished(now))
-        return 0;
-    if (m_queue.empty())
+    if (!vanished(now) && m_queue.empty())
         take_arrived(now);
     if (m_queue.empty())
-        return fail(kRead);
+        return m_bFailed ? 0 : fail(kRead);
     byte = m_queue.front();
     m_queue.pop_front();
     return 1;
@@ -251,10 +250,9 @@ int CSimPort::Purge() {
     if (!m_bOpen)
         return fail(kNotOpen);
     const long long now = Now();
-    if (!vanished(now)) {
+    if (!vanished(now))
         take_arrived(now);
-        m_queue.clear(); // what is still on the wire arrives later, as on a real line
-    }
+    m_queue.clear(); // what is still on the wire arrives later, as on a real line
     return 1;
 }
 
