@@ -102,8 +102,11 @@ public:
     const CSimOptions& Options() const { return m_options; }
 
     // The permanent memory as the memory file holds it (a [Memory] section of key=value
-    // lines), and the reverse: every entry that a write would take replaces the permanent
-    // value of its key; other entries are ignored. Gives the number of entries taken.
+    // lines, keys in any case), and the reverse: every entry that a write would take replaces
+    // the permanent value of its key; other entries are ignored. Gives the number of entries
+    // taken; the working memory follows at the next power cycle.
+    // LoadMemoryText("[Memory]\nH0B=6\nDCI=12345\nL3L=05-12\n") gives 2: H0B and L3L are
+    // stored, the five-digit DCI is not.
     std::string MemoryText() const;
     int LoadMemoryText(const std::string& text);
 
