@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <type_traits>
 
 template <typename T>
 class EwEnum : public testing::Test {
@@ -21,7 +23,14 @@ protected:
 };
 
 using EnumClasses = testing::Types<EwEnumInt, EwEnumChar>;
-TYPED_TEST_SUITE(EwEnum, EnumClasses);
+
+struct EnumClassName {
+    template <typename T>
+    static std::string GetName(int) {
+        return std::is_same_v<T, EwEnumInt> ? "EwEnumInt" : "EwEnumChar";
+    }
+};
+TYPED_TEST_SUITE(EwEnum, EnumClasses, EnumClassName);
 
 TYPED_TEST(EwEnum, StartsWithTheTextZeroAndAnEmptyComparisonValue) {
     auto p = this->make(true);
