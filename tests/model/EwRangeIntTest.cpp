@@ -44,8 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, EwRangeIntValidity,
     testing::Values(ValidityCase{"inside", "7", 1}, ValidityCase{"low_bound", "1", 1},
                     ValidityCase{"high_bound", "10", 1}, ValidityCase{"excluded", "5", 0},
-                    ValidityCase{"excluded_by_text_only", "05", 1}, ValidityCase{"above", "11", 0},
-                    ValidityCase{"below", "0", 0}, ValidityCase{"not_a_number_is_zero", "abc", 0},
+                    ValidityCase{"excluded_number_with_leading_zero", "05", 0},
+                    ValidityCase{"excluded_number_with_trailing_text", "5 ", 0},
+                    ValidityCase{"above", "11", 0}, ValidityCase{"below", "0", 0},
+                    ValidityCase{"not_a_number_is_zero", "abc", 0},
                     ValidityCase{"leading_number_counts", "7kg", 1},
                     ValidityCase{"leading_blanks", "  8", 1}, ValidityCase{"negative", "-3", 0},
                     ValidityCase{"empty", "", 0}),
@@ -80,6 +82,20 @@ TEST(EwRangeInt, NegativeNumbersKeepTheSignInFrontOfTheZeros) {
     EXPECT_EQ(p->value(0).str(), "-5");
     ASSERT_EQ(p->set_prf_value("-100", 0), 1);
     EXPECT_EQ(p->prf_value(1).str(), "-100");
+}
+
+TEST(EwRangeInt, OnlyNumericExcludesExcludeByNumber) {
+    // A text entry excludes only itself: "abc" reads as 0 but does not exclude 0.
+    auto p = std::make_unique<EwRangeInt>("GX", "INT");
+    p->set_bounds("-9", "9");
+    DynGwStringPtrArray* excludes = new_list({"abc", "-3", "+4", ""});
+    p->set_range(excludes, nullptr);
+    EXPECT_EQ(p->IsValid("0"), 1);
+    EXPECT_EQ(p->IsValid("abc"), 0);
+    EXPECT_EQ(p->IsValid("-03"), 0);
+    EXPECT_EQ(p->IsValid("4"), 0);
+    EXPECT_EQ(p->IsValid("3"), 1);
+    EXPECT_EQ(p->IsValid(""), 0); // the empty entry excludes the empty text
 }
 
 TEST(EwRangeInt, BoundsAreReadAnewOnEveryCheck) {

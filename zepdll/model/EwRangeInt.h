@@ -11,9 +11,9 @@ class EwRangeInt : public EwRangeType {
 public:
     EwRangeInt(const GwString& name, const GwString& type);
 
-    // 0 when candidate is an excluded text; otherwise 1 exactly when its leading decimal
-    // number (as GwAtol reads it, 0 for other text) lies between the numbers of low and high,
-    // both included.
+    // 0 when candidate is an excluded text, or its number is an excluded number ("05" when
+    // "5" is excluded); otherwise 1 exactly when its leading decimal number (as GwAtol reads
+    // it, 0 for other text) lies between the numbers of low and high, both included.
     int IsValid(const GwString& candidate) const override;
     // Form 1: decimal filled on the left with "0" to the length, behind the sign of a
     // negative number ("-05", so that reading it back gives -5 again); otherwise decimal.
