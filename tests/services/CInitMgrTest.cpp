@@ -201,6 +201,9 @@ INSTANTIATE_TEST_SUITE_P(
                 CHECK(CInitMgr::GetComID() == "COM2")},
         LineRow{"UnknownLinesIgnored", "[Section]\nFoo=bar\n\nCOMPORT=COM4;\n",
                 CHECK(CInitMgr::GetComID() == "COM4")},
+        LineRow{"AStrayCarriageReturnIsABlank", "File=\r \nFile=\r  a.slp\nCOMPORT=CO\rM1;\n",
+                CHECK(CInitMgr::m_iLastFileIndex == 1 && CInitMgr::get_filename(1) == "a.slp" &&
+                      CInitMgr::GetComID() == "CO M1")},
         LineRow{"AFileLineWithoutValueAddsNothing", "File=\nFilename_old\nFile= a.slp\n",
                 CHECK(CInitMgr::m_iLastFileIndex == 1 && CInitMgr::get_filename(1) == "a.slp")}),
     [](const testing::TestParamInfo<LineRow>& info) { return info.param.name; });

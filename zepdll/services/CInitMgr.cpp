@@ -177,6 +177,10 @@ void CInitMgr::ApplyInitLines(GwLineReader& reader) {
                                      &m_sComStopRx,   &m_sComStartTx,  &m_sComStopTx};
     GwString line;
     while (reader.read_line(line) != 0) {
+        // A stray carriage return (a file edited with mixed line ends) is a blank, as the
+        // writer makes it: otherwise a value would change between one run and the next.
+        if (line.first('\r') >= 0)
+            line = one_line(line);
         int k = 0;
         const int count = static_cast<int>(sizeof kKeys / sizeof kKeys[0]);
         while (k < count && line.begins_with(kKeys[k]) == 0)
