@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +66,11 @@ struct LabelRow {
     const char* text;
     std::vector<std::string> lines;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const LabelRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CErrorHandlerLabel : public testing::TestWithParam<LabelRow> {};
 
@@ -151,6 +158,11 @@ struct BoxRow {
     std::vector<std::string> labels;
 };
 
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const BoxRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class CErrorHandlerBox : public CErrorHandlerTest, public testing::WithParamInterface<BoxRow> {};
 
 TEST_P(CErrorHandlerBox, HasItsTitleBitmapAndButtons) {
@@ -196,6 +208,11 @@ struct LanguageRow {
     int language;
     std::vector<std::string> labels; // Yes, No, Cancel
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const LanguageRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CErrorHandlerQuestion : public CErrorHandlerTest,
                               public testing::WithParamInterface<LanguageRow> {};
@@ -270,6 +287,11 @@ struct ShippedRow {
     const char* name;
     int language;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const ShippedRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CErrorHandlerShipped : public testing::TestWithParam<ShippedRow> {
 protected:

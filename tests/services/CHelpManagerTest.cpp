@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -69,6 +71,11 @@ struct PageRow {
     const char* asked;
     const char* opened;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const PageRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CHelpManagerPage : public CHelpManagerTest, public testing::WithParamInterface<PageRow> {};
 

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -150,6 +152,11 @@ struct LineRow {
     std::function<void()> check;
 };
 
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const LineRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class CInitMgrLine : public CInitMgrTest, public testing::WithParamInterface<LineRow> {};
 
 TEST_P(CInitMgrLine, IsReadAsDocumented) {
@@ -276,6 +283,11 @@ struct FillRow {
     int n;
     const char* expected;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const FillRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CInitMgrFill : public testing::TestWithParam<FillRow> {};
 

@@ -254,6 +254,11 @@ GwString GwCore::id() const {
     return o != nullptr ? GwQt::gs(o->objectName()) : GwString();
 }
 
+void GwCore::set_id(const GwString& id) {
+    if (QObject* o = object())
+        o->setObjectName(GwQt::qs(id));
+}
+
 GwCore* GwCore::search(const GwString& id, bool into_nested) const {
     QObject* root = object();
     if (root == nullptr || id.is_empty())

@@ -70,6 +70,7 @@ public:
 
     // --- Finding elements -------------------------------------------------------------------
     GwString id() const; // the objectName
+    void set_id(const GwString& id);
     // The element itself when its id is id, else the first element below it with that id.
     // Elements of this frame are found before those of frames nested in it (the parameter
     // dialog inside the main window), so an id repeated in a nested frame does not shadow

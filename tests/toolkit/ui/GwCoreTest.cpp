@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 
 namespace {
@@ -50,6 +52,10 @@ TEST_F(GwCoreTest, FindsWidgetsAndActionsByIdAndGivesTheSameHandleEachTime) {
     EXPECT_EQ(main->child(""), nullptr);
     EXPECT_EQ(get("L0L")->frame_child("VERSION_LABEL"), get("VERSION_LABEL"));
     EXPECT_EQ(get("Main"), main.get()) << "an element finds itself by its own id";
+    GwCore* com2 = get("COM2");
+    com2->set_id("COM12");
+    EXPECT_EQ(main->child("COM12"), com2) << "a new id is found at once";
+    EXPECT_EQ(main->child("COM2"), nullptr);
 }
 
 TEST_F(GwCoreTest, ElementsOfTheOwnFrameComeBeforeThoseOfANestedFrame) {
@@ -67,6 +73,11 @@ struct ClassRow {
     const char* id;
     GwClassId cls;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const ClassRow& row, std::ostream* os) {
+    *os << row.id;
+}
 
 class GwCoreClass : public GwCoreTest, public testing::WithParamInterface<ClassRow> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -17,6 +19,11 @@ struct StartRow {
     std::function<std::string(const TempDir&)> start; // the start path given
     std::function<std::string(const TempDir&)> where; // where the chooser starts
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const StartRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class GwFileSelectorStart : public testing::TestWithParam<StartRow> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct FontRow {
@@ -16,6 +18,11 @@ struct FontRow {
     bool italic;
     bool bold;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const FontRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class GwFontDescriptor : public testing::TestWithParam<FontRow> {};
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,11 @@ struct BoxRow {
     std::vector<int> results;        // the code of each button
     int neutral;                     // closing without a button
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const BoxRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class GwMessageBoxSet : public testing::TestWithParam<BoxRow> {};
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 
 namespace {
@@ -62,6 +64,11 @@ struct FailingLoad {
     const char* name;
     const char* resource;
 };
+
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const FailingLoad& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class GwRcMgrFailure : public GwRcMgrTest, public testing::WithParamInterface<FailingLoad> {};
 
