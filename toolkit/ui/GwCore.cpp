@@ -63,6 +63,16 @@ bool is_element(QObject* o) {
            !name.startsWith(QLatin1String("_q_"));
 }
 
+// Qt's helper widgets that hold the system's elements (the pages of a tab widget, the contents
+// of a scroll area) are looked through; other helpers of Qt (a tab bar with its scroll
+// buttons) hold nothing of the system's.
+bool qt_helper_to_skip(const QObject* o) {
+    const QString name = o->objectName();
+    return name.startsWith(QLatin1String("qt_")) &&
+           name != QLatin1String("qt_tabwidget_stackedwidget") &&
+           name != QLatin1String("qt_scrollarea_viewport");
+}
+
 int compare_items(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive);
 }
@@ -325,13 +335,18 @@ std::vector<GwCore*> GwCore::children() const {
     QObject* o = object();
     if (o == nullptr)
         return result;
-    // Direct child elements; Qt's helper widgets in between (the page stack of a tab widget,
-    // the viewport of a list) are looked through.
+    if (auto* tabs = as<QTabWidget>(o)) { // its pages, in tab order
+        for (int i = 0; i < tabs->count(); ++i)
+            if (is_element(tabs->widget(i)))
+                result.push_back(GwCore::of(tabs->widget(i)));
+        return result;
+    }
+    // Direct child elements; unnamed widgets in between are looked through.
     std::deque<QObject*> queue(o->children().begin(), o->children().end());
     while (!queue.empty()) {
         QObject* c = queue.front();
         queue.pop_front();
-        if (dynamic_cast<GwBinder*>(c) != nullptr)
+        if (dynamic_cast<GwBinder*>(c) != nullptr || qt_helper_to_skip(c))
             continue;
         if (is_element(c)) {
             result.push_back(GwCore::of(c));
@@ -351,9 +366,15 @@ std::vector<GwCore*> GwCore::descendants() const {
     if (o == nullptr)
         return result;
     const QList<QObject*> all = o->findChildren<QObject*>();
-    for (QObject* c : all)
-        if (is_element(c))
+    for (QObject* c : all) {
+        if (!is_element(c))
+            continue;
+        bool inside_helper = false;
+        for (QObject* p = c->parent(); p != nullptr && p != o && !inside_helper; p = p->parent())
+            inside_helper = qt_helper_to_skip(p);
+        if (!inside_helper)
             result.push_back(GwCore::of(c));
+    }
     return result;
 }
 

@@ -17,7 +17,10 @@
 
 #include <ostream>
 
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -100,6 +103,24 @@ INSTANTIATE_TEST_SUITE_P(
                     ClassRow{"HELP", GwPUSHBUTTON_CLASS}, ClassRow{"NEW", GwMENUITEM_CLASS},
                     ClassRow{"FILEMENU", GwMENU_CLASS}),
     [](const testing::TestParamInfo<ClassRow>& info) { return std::string(info.param.id); });
+
+std::vector<std::string> ids(const std::vector<GwCore*>& list) {
+    std::vector<std::string> result;
+    for (GwCore* c : list)
+        result.push_back(c->id().str());
+    return result;
+}
+
+TEST_F(GwCoreTest, ChildrenAreTheSystemsElementsNotQtsHelpers) {
+    EXPECT_EQ(ids(get("COMID")->children()), (std::vector<std::string>{"COM1", "COM2"}));
+    EXPECT_EQ(ids(get("TabCtl")->children()), (std::vector<std::string>{"Reading", "Device"}));
+    EXPECT_TRUE(get("RCL")->children().empty()) << "a spin box's line edit is Qt's";
+    const auto all = ids(main->descendants());
+    for (const char* id : {"L0L", "COM2", "NEW", "FILEMENU", "TB_DF"})
+        EXPECT_NE(std::find(all.begin(), all.end(), id), all.end()) << id;
+    for (const std::string& id : all)
+        EXPECT_NE(id.rfind("Scroll", 0), 0u) << "a helper of Qt's tab bar: " << id;
+}
 
 TEST_F(GwCoreTest, FormatTypeOfAFormattedField) {
     EXPECT_EQ(get("FMT")->format_type(), 3);
