@@ -1,0 +1,4 @@
+#include "DynEwDataSetPtrArray.h"
+
+DynEwDataSetPtrArray::DynEwDataSetPtrArray(int initial, int grow)
+    : GwDynArray<EwDataSet>(initial, grow) {}

@@ -1,0 +1,3 @@
+#include "DynEwTypePtrArray.h"
+
+DynEwTypePtrArray::DynEwTypePtrArray(int initial, int grow) : GwDynArray<EwType>(initial, grow) {}
