@@ -23,6 +23,7 @@ CV=Compare
 H0=Host
 GN=Good
 NG=Negative
+UN=Unnamed
 [Third]
 [G1]
 Count=4
@@ -52,6 +53,11 @@ Count=2
 Instances=
 Q=Neg;STRING;-3;;;;;;;
 R=Next;STRING;1;;;;;;;
+[UN]
+Count=2
+Instances=
+NONAME=Unnamed;STRING;2;;;;;;;
+X=Ex;STRING;1;;;;;;;
 )";
 
 struct LineCase {
@@ -97,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"empty_text_of_a_script_line", "CV", "3CVI", {"CVI="}},
         LineCase{"unterminated_quote", "CV", "3CVI\"AB", {"CVI=AB"}},
         LineCase{"several_quotes_are_skipped", "CV", "3CVI\"\"\"\"OA", {"CVI=", "CVO=A"}},
-        LineCase{"unnamed_parameter_is_never_found", "GN", "3GN1", {}},
+        LineCase{"unnamed_parameter_is_the_first_field", "GN", "3GN1", {"GNNONAME=1"}},
+        LineCase{"unnamed_parameter_then_fields", "UN", "3UN12X5", {"UNNONAME=12", "UNX=5"}},
+        LineCase{"unnamed_parameter_only_first", "UN", "3UNX512", {"UNX=5"}},
         LineCase{"negative_length_takes_nothing", "NG", "3NGQR1", {"NGQ=", "NGR=1"}},
         LineCase{"group_only", "G1", "3G1", {}}, LineCase{"empty_line", "G1", "", {}}),
     line_case_name);
@@ -157,8 +165,11 @@ TEST(GetParam, FindsTheFirstGroupWithThatParameter) {
     EXPECT_EQ(name.str(), "LTT");
     EXPECT_EQ(parser.get_param(repo.get(), "L9H", name, length), 1);
     EXPECT_EQ(name.str(), "L9H");
+    EXPECT_EQ(parser.get_param(repo.get(), "FDNONAME=", name, length), 1);
+    EXPECT_EQ(name.str(), "FDNONAME");
+    EXPECT_EQ(length, 8);
     name = "unchanged";
-    EXPECT_EQ(parser.get_param(repo.get(), "GNNONAME", name, length), 0);
+    EXPECT_EQ(parser.get_param(repo.get(), "GN", name, length), 0);
     EXPECT_EQ(parser.get_param(repo.get(), "QQ", name, length), 0);
     EXPECT_EQ(parser.get_param(nullptr, "CVI", name, length), 0);
     EXPECT_EQ(name.str(), "unchanged");
@@ -307,22 +318,22 @@ TEST_P(TemplateLine, FillsTheFirstPlaceholder) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, TemplateLine,
-    testing::Values(
-        TemplateCase{"parameter_coded", "DCI=$$DCI", 0, "DCI=0750"},
-        TemplateCase{"comparison_value", "DCI=$$DCI", 1, "DCI=1234"},
-        TemplateCase{"comparison_for_any_higher_form", "DCI=$$DCI", 7, "DCI=1234"},
-        TemplateCase{"text_after_the_name_stays", "[$$DCI] ms", 0, "[0750] ms"},
-        TemplateCase{"only_the_first_is_expanded", "$$DCI $$DCC", 0, "0750 $$DCC"},
-        TemplateCase{"enumeration_code", "H0B=$$H0B", 0, "H0B=5"},
-        TemplateCase{"quoted_text_plain", "H0E=$$H0E", 0, "H0E=NOREAD"},
-        TemplateCase{"unknown_key_makes_a_comment", "X=$$Nothing", 0, ";X=$$Nothing"},
-        TemplateCase{"unnamed_parameter_makes_a_comment", "GN=$$GNNONAME", 0, ";GN=$$GNNONAME"},
-        TemplateCase{"no_placeholder", "Version=1.0", 0, "Version=1.0"},
-        TemplateCase{"lone_dollar", "cost $5", 0, "cost $5"},
-        TemplateCase{"type_drops_the_rest", "Type=$$Type ; code", 0, "Type=100"},
-        TemplateCase{"created_by_quotes_the_comment", "; by $$Created_by x", 0, "; by 'c:\\tpl'"},
-        TemplateCase{"from_names_the_version", "; $$From", 0, "; ZEP Setup V2.0.1"},
-        TemplateCase{"special_key_by_its_beginning", "$$Typewriter", 0, "100"}),
+    testing::Values(TemplateCase{"parameter_coded", "DCI=$$DCI", 0, "DCI=0750"},
+                    TemplateCase{"comparison_value", "DCI=$$DCI", 1, "DCI=1234"},
+                    TemplateCase{"comparison_for_any_higher_form", "DCI=$$DCI", 7, "DCI=1234"},
+                    TemplateCase{"text_after_the_name_stays", "[$$DCI] ms", 0, "[0750] ms"},
+                    TemplateCase{"only_the_first_is_expanded", "$$DCI $$DCC", 0, "0750 $$DCC"},
+                    TemplateCase{"enumeration_code", "H0B=$$H0B", 0, "H0B=5"},
+                    TemplateCase{"quoted_text_plain", "H0E=$$H0E", 0, "H0E=NOREAD"},
+                    TemplateCase{"unknown_key_makes_a_comment", "X=$$Nothing", 0, ";X=$$Nothing"},
+                    TemplateCase{"unnamed_parameter", "FD=$$FDNONAME", 0, "FD=0100"},
+                    TemplateCase{"no_placeholder", "Version=1.0", 0, "Version=1.0"},
+                    TemplateCase{"lone_dollar", "cost $5", 0, "cost $5"},
+                    TemplateCase{"type_drops_the_rest", "Type=$$Type ; code", 0, "Type=100"},
+                    TemplateCase{"created_by_quotes_the_comment", "; by $$Created_by x", 0,
+                                 "; by 'c:\\tpl'"},
+                    TemplateCase{"from_names_the_version", "; $$From", 0, "; ZEP Setup V2.0.1"},
+                    TemplateCase{"special_key_by_its_beginning", "$$Typewriter", 0, "100"}),
     template_name);
 
 TEST(TemplateLine, WithoutRepositoryUnchanged) {

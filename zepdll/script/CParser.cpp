@@ -81,9 +81,16 @@ void CParser::get_array_of_values(EwRepository* repo, const GwString& group, con
     GwString rest = line.from(group.len() + 1);
     if (repo == nullptr || names == nullptr || values == nullptr)
         return;
-    for (GwString p = param_prefix(rest, group); p.not_null(); p = param_prefix(rest, group)) {
+    GwString p = param_prefix(rest, group);
+    int off = p.len() - group.len();
+    if (p.is_empty()) {
+        // A group's unnamed parameter (GNNONAME) has no field prefix: its value is the first
+        // field, right after the group identifier.
+        p = unnamed_parameter(group);
+        off = 0;
+    }
+    for (; p.not_null(); p = param_prefix(rest, group), off = p.len() - group.len()) {
         const GwString type = repo->type(p);
-        const int off = p.len() - group.len();
         names->add(p);
         if (is_hex_type(type)) {
             const long n = usable_length(repo->length(p), rest.len());
@@ -126,6 +133,15 @@ void CParser::get_array_of_values(EwRepository* repo, const GwString& group, con
     }
 }
 
+GwString CParser::unnamed_parameter(const GwString& group) const {
+    for (int i = 0; i < m_pCurrentNames->count(); ++i) {
+        const GwString* name = m_pCurrentNames->get(i);
+        if (name != nullptr && name->begins_with(group) && RemoveGroupID(*name, group).is_empty())
+            return *name;
+    }
+    return GwString();
+}
+
 int CParser::get_param(EwRepository* repo, const GwString& key, GwString& name, int& length) {
     if (repo == nullptr)
         return 0;
@@ -135,7 +151,9 @@ int CParser::get_param(EwRepository* repo, const GwString& key, GwString& name, 
         if (group == nullptr)
             continue;
         set_current_names(repo->list_of_param_names(*group));
-        const GwString full = param_prefix(key.from(group->len()), *group);
+        GwString full = param_prefix(key.from(group->len()), *group);
+        if (full.is_empty() || !key.begins_with(full))
+            full = unnamed_parameter(*group);
         if (full.not_null() && key.begins_with(full)) {
             name = full;
             length = full.len();

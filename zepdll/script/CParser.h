@@ -18,7 +18,9 @@
 //   - the full names CVI, CVM and H0E: a one-character prefix and the text in double quotes
 //     (stored without the quotes); a prefix followed by no quote takes the rest of the line;
 //   - every other parameter: exactly length characters.
-// The first field that starts with no known prefix ends the line silently.
+// A group's unnamed parameter (GNNONAME: the key NONAME gives no field prefix) is read from the
+// start of the fields when no prefix stands there: "3GN1" gives GNNONAME 1. Otherwise the first
+// field that starts with no known prefix ends the line silently.
 //
 // The template line: a line with a "$$" placeholder that instantiate_line fills from the
 // repository (the script template; CScriptPrintMgr replaces it with the report language).
@@ -64,9 +66,10 @@ public:
 
     // Searches the groups of repo in order; for each it makes the group's names current and
     // asks param_prefix(key without its first len(group) characters, group). The first group
-    // whose answer key begins with wins: name := that full name, length := len(name), 1.
-    // 0 when no group has such a parameter (name, length unchanged).
-    //   ("H0E tail") -> 1, name "H0E", length 3        ("GNNONAME") -> 0 (no field prefix)
+    // whose answer key begins with wins: name := that full name, length := len(name), 1. A
+    // group's unnamed parameter is found by its full name. 0 when no group has such a
+    // parameter (name, length unchanged).
+    //   ("H0E tail") -> 1, name "H0E", length 3        ("GNNONAME") -> 1, "GNNONAME", 8
     int get_param(EwRepository* repo, const GwString& key, GwString& name, int& length);
 
     // The first group identifier of repo (in list order) that text begins with: group := it,
@@ -173,6 +176,9 @@ protected:
 
 private:
     static void fill_scanner_types();
+    // The first name of the current list that begins with group and has an empty field
+    // prefix (GNNONAME in group GN), or empty.
+    GwString unnamed_parameter(const GwString& group) const;
 
     std::unique_ptr<DynGwStringPtrArray> m_pSpareNames;
     std::unique_ptr<DynGwStringPtrArray> m_pCurrentNames;
