@@ -9,6 +9,9 @@
 #include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
 #include "ProfileText.h"
+#include "TempDir.h"
+
+#include <filesystem>
 
 #include <memory>
 #include <string>
@@ -93,3 +96,72 @@ public:
 private:
     GwString m_dir, m_scanner, m_version, m_company, m_user, m_files;
 };
+
+// A scanner data directory of its own for a test: a copy of the ZEP100 files in a temporary
+// directory, made the current scanner directory. Tests remove or replace files in it.
+class ScannerDir {
+public:
+    ScannerDir() {
+        for (const char* name :
+             {"Profile.zep", "3PRF1", "scl_000.tpl", "prt_001.tpl", "prt_049.tpl", "prt_033.tpl",
+              "rtf_001.tpl", "rtf_049.tpl", "rtf_033.tpl"}) {
+            const std::string from = std::string(ZEP_PROGRAM_DIR) + "/ZEP100/" + name;
+            std::error_code ec;
+            std::filesystem::copy_file(from, m_tmp.file(name), ec);
+        }
+        CInitMgr::m_sScannerSubDir = GwString(m_tmp.dir());
+    }
+    const TempDir& tmp() const { return m_tmp; }
+    std::string dir() const { return m_tmp.dir(); }
+    std::string file(const std::string& name) const { return m_tmp.file(name); }
+    void remove(const std::string& name) const {
+        std::error_code ec;
+        std::filesystem::remove(m_tmp.file(name), ec);
+    }
+    void write(const std::string& name, const std::string& text) const { m_tmp.write(name, text); }
+
+private:
+    SettingsGuard m_settings;
+    TempDir m_tmp;
+};
+
+// Gives every parameter a valid value other than its current one: enumerations their last
+// other value, integers a bound, hex texts "4142", texts a sample of their length. Returns the
+// names it could not change.
+inline std::vector<GwString> change_every_value(EwRepository& repo) {
+    std::vector<GwString> unchanged;
+    for (const GwString& name : all_parameter_names(repo)) {
+        const GwString type = repo.type(name);
+        const GwString before = repo.value(name, 1);
+        if (type == "ENUMERATEDINT" || type == "ENUMERATEDCHAR" || type == "BOOLEAN") {
+            const DynGwStringPtrArray* values = repo.range(name, 0);
+            const GwString current = repo.value(name, 0);
+            for (int i = values != nullptr ? values->count() - 1 : -1; i >= 0; --i) {
+                if (*values->get(i) != current) {
+                    repo.set_value(name, *values->get(i), 0);
+                    break;
+                }
+            }
+        } else if (type == "INT") {
+            const GwString bounds = repo.bounds(name);
+            GwString high = bounds.GetToken(1, ',');
+            if (high.to_long() == repo.value(name, 0).to_long())
+                high = bounds.GetToken(0, ',');
+            repo.set_value(name, high, 0);
+        } else if (type == "HEXCHAR") {
+            repo.set_value(name, "4142", 1);
+        } else if (type == "NULSTRING") {
+            repo.set_value(name, "1E00", 1);
+        } else {
+            const int length = repo.length(name).to_int();
+            repo.set_value(name,
+                           length == 1   ? GwString(";")
+                           : length == 5 ? GwString("05-12")
+                                         : GwString("AB 12?"),
+                           1);
+        }
+        if (repo.value(name, 1) == before)
+            unchanged.push_back(name);
+    }
+    return unchanged;
+}
