@@ -120,8 +120,8 @@ LTT=$$LTT
 LTM=$$LTM
 ; Code comparison
 CVA=$$CVA
-CVI=$$CVI
-CVM=$$CVM
+CVI="$$CVI"
+CVM="$$CVM"
 CVO=$$CVO
 ; Host interface
 HIS=$$HIS
@@ -132,7 +132,7 @@ HIA=$$HIA
 H0B=$$H0B
 H0F=$$H0F
 H0T=$$H0T
-H0E=$$H0E
+H0E="$$H0E"
 H0C=$$H0C
 ; Auxiliary port
 H1B=$$H1B
