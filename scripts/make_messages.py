@@ -13,7 +13,7 @@ with a four-character word and its blanks (" to ").
 from pathlib import Path
 from xml.sax.saxutils import escape
 
-ERROR_COUNT = 59  # errors 0..58
+ERROR_COUNT = 61  # errors 0..60
 WARNING_COUNT = 63  # warnings 0..62
 
 ERRORS = {
@@ -50,6 +50,9 @@ ERRORS = {
         56: "The parameter report is being printed ...",
         57: "The printer could not be prepared.",
         58: "The parameter report has been printed.",
+        59: "The scanner did not answer for these parameters. Nothing was taken over; all "
+            "parameters keep their previous values:",
+        60: "The scanner did not answer the query of this parameter. The download was stopped:",
     },
     "de": {
         0: "Unbekannter Fehler, Nummer ",
@@ -85,6 +88,10 @@ ERRORS = {
         56: "Der Parameterbericht wird gedruckt ...",
         57: "Der Drucker konnte nicht vorbereitet werden.",
         58: "Der Parameterbericht wurde gedruckt.",
+        59: "Der Scanner hat für diese Parameter nicht geantwortet. Es wurde nichts übernommen; "
+            "alle Parameter behalten ihre bisherigen Werte:",
+        60: "Der Scanner hat die Abfrage dieses Parameters nicht beantwortet. Der Download wurde "
+            "abgebrochen:",
     },
     "fr": {
         0: "Erreur inconnue, numéro ",
@@ -121,6 +128,10 @@ ERRORS = {
         56: "Impression du rapport de paramètres ...",
         57: "L'imprimante n'a pas pu être préparée.",
         58: "Le rapport de paramètres a été imprimé.",
+        59: "Le scanner n'a pas répondu pour ces paramètres. Rien n'a été repris ; tous les "
+            "paramètres gardent leurs valeurs précédentes :",
+        60: "Le scanner n'a pas répondu à la demande de ce paramètre. Le téléchargement a été "
+            "interrompu :",
     },
 }
 

@@ -7,12 +7,16 @@
 //   ScriptedPort::Install(line);                  // every port the driver opens is this line
 //   line->arrive("\x02U0\x03");                   // bytes waiting in the input queue
 //   line->fail_writes_after = 3;                  // the fourth write fails (kResource)
+//   line->on_write = [](ScriptedPort::Line& l, const std::string& bytes) {
+//       if (bytes == "\x02W1\x03") l.arrive("\x02U0\x03");   // answers as it is written
+//   };
 #pragma once
 
 #include "CDriver.h"
 #include "CSerialPort.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +37,8 @@ public:
         char parity = 0;
         int data_bits = 0;
         int stop_bits = 0;
+        // Called with the bytes of every write that went out (a scripted device answering).
+        std::function<void(Line&, const std::string&)> on_write;
 
         void arrive(const std::string& bytes) {
             for (char c : bytes)
@@ -85,6 +91,8 @@ public:
             return fail(kResource);
         ++m_line->writes;
         m_line->written.append(data, static_cast<size_t>(length));
+        if (m_line->on_write)
+            m_line->on_write(*m_line, std::string(data, static_cast<size_t>(length)));
         return 1;
     }
     int Purge() override {

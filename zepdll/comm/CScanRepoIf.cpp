@@ -1,0 +1,322 @@
+// Scanner transfer: connect, upload, download, store, type check and connection display.
+#include "CScanRepoIf.h"
+
+#include "CDriver.h"
+#include "CErrorHandler.h"
+#include "CInitMgr.h"
+#include "CUtils.h"
+#include "EwRepository.h"
+#include "GwCore.h"
+
+GwString CScanRepoIf::m_sConnectedScanner;
+
+namespace {
+
+// A framing byte from its hex setting; an empty setting keeps the default (a zero byte would
+// end every write before it began).
+unsigned char framing_byte(const GwString& hex, unsigned char fallback) {
+    if (hex.is_empty())
+        return fallback;
+    return static_cast<unsigned char>(GwAtol(CUtils::Hex2Int(hex).cc()) & 0xFF);
+}
+
+GwString join(const DynGwStringPtrArray& names) {
+    GwString text;
+    for (int i = 0; i < names.count(); ++i) {
+        if (i > 0)
+            text += ", ";
+        if (const GwString* n = names.get(i))
+            text += *n;
+    }
+    return text;
+}
+
+} // namespace
+
+CScanRepoIf::CScanRepoIf(GwCore* frame)
+    : m_pFrame(frame), m_pCmdMap(std::make_unique<CCmdMap>()),
+      m_pNoReply(std::make_unique<DynGwStringPtrArray>(10, 10)) {
+    if (g_pcoDriver == nullptr)
+        g_pcoDriver = new CDriver(CInitMgr::m_bSerialDump);
+}
+
+CScanRepoIf::~CScanRepoIf() {
+    if (g_pcoDriver != nullptr)
+        g_pcoDriver->set_window(m_pFrame, nullptr, nullptr);
+}
+
+int CScanRepoIf::ReceivedData_CB(const GwString& /*data*/) {
+    return 1;
+}
+
+int CScanRepoIf::ReceivedError_CB(const GwString& message) {
+    return CErrorHandler::show_error(message);
+}
+
+GwString CScanRepoIf::GetComID() {
+    return CInitMgr::GetComID();
+}
+
+GwString CScanRepoIf::GetComParam() {
+    return CInitMgr::GetComBaudrate() + "," + CInitMgr::GetComParity() + "," +
+           CInitMgr::GetComDatabits() + "," + CInitMgr::GetComStopbits();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Connecting
+
+int CScanRepoIf::initialize() {
+    m_sConnectedScanner.clear();
+    GwString port = GetComID();
+    GwString settings = GetComParam();
+    int result = 0;
+    if (g_pcoDriver == nullptr) {
+        SetConnectionStatus(0);
+        return 0;
+    }
+    g_pcoDriver->SetStartRx(framing_byte(CInitMgr::GetComStartRx(), CDriver::kSTX));
+    g_pcoDriver->SetStopRx(framing_byte(CInitMgr::GetComStopRx(), CDriver::kETX));
+    g_pcoDriver->SetStartTx(framing_byte(CInitMgr::GetComStartTx(), CDriver::kSTX));
+    g_pcoDriver->SetStopTx(framing_byte(CInitMgr::GetComStopTx(), CDriver::kETX));
+
+    if (port.to_upper() == "NONE") {
+        ReceivedError_CB(CErrorHandler::warning(6, 0));
+    } else if (ConnectionOK(port, settings)) {
+        g_pcoDriver->set_lookup(100);
+        g_pcoDriver->set_mode(1);
+        GwString reply = g_pcoDriver->WriteReadFramed("W0");
+        m_sConnectedScanner = reply.token(" ");
+        if (!m_pCmdMap->Initialize())
+            ReceivedError_CB("Initializing of Command-Mapping failed");
+        else
+            result = 1;
+    }
+    SetConnectionStatus(result);
+    return result;
+}
+
+int CScanRepoIf::ConnectionOK(GwString& port, GwString& settings) {
+    g_pcoDriver->set_mode(1);
+    if (!g_pcoDriver->initialise(port, settings))
+        return 0;
+    if (g_pcoDriver->WriteReadFramed("W1")[0] == 'U')
+        return 1;
+    return g_pcoDriver->ReadFramed()[0] == 'U' ? 1 : 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Upload
+
+int CScanRepoIf::uploadable(const GwString& name) const {
+    GwString n = name;
+    return m_pCmdMap->Contains(name) && m_pCmdMap->HasKnownType(name) &&
+                   m_pCmdMap->GetQueryCmd(n).not_null()
+               ? 1
+               : 0;
+}
+
+GwString CScanRepoIf::query(GwString& name) {
+    GwString reply = g_pcoDriver->WriteReadFramed(m_pCmdMap->GetQueryCmd(name));
+    // A complete reply that is not this parameter's is a late answer to an earlier query
+    // (one that timed out); this parameter's answer follows it.
+    if (g_pcoDriver->ReplyComplete() && !m_pCmdMap->Fits(name, reply))
+        reply = g_pcoDriver->ReadFramed();
+    return reply;
+}
+
+int CScanRepoIf::answered(const GwString& name, const GwString& reply) const {
+    return g_pcoDriver->ReplyComplete() && m_pCmdMap->Fits(name, reply) ? 1 : 0;
+}
+
+void CScanRepoIf::lost_port_check() {
+    if (g_pcoDriver == nullptr || !g_pcoDriver->PortOpen())
+        SetConnectionStatus(0);
+}
+
+DynGwStringPtrArray* CScanRepoIf::DataFromScanner(EwRepository* repository, int flag) {
+    auto lines = std::make_unique<DynGwStringPtrArray>(12, 10);
+    m_iUploadComplete = 0;
+    m_pNoReply->clear();
+    if (repository == nullptr || g_pcoDriver == nullptr) {
+        SetConnectionStatus(0);
+        return nullptr;
+    }
+    std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
+    for (int i = 0; i < groups->count(); ++i)
+        lines->add(CombineGroupFromScanner(repository, *groups->get(i)));
+
+    if (m_pNoReply->count() > 0) {
+        // A value cut out of a missing reply would be made up: the set stays as it was.
+        ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyUpload, 1) + join(*m_pNoReply));
+        lost_port_check();
+        return nullptr;
+    }
+    Data2Repo(repository, lines.get(), flag);
+    repository->ResetChanged();
+    m_iUploadComplete = 1;
+    return nullptr;
+}
+
+GwString CScanRepoIf::CombineGroupFromScanner(EwRepository* repository, const GwString& group) {
+    GwString line = "3" + group;
+    if (repository == nullptr || g_pcoDriver == nullptr)
+        return line;
+    std::unique_ptr<DynGwStringPtrArray> names(repository->list_of_param_names(group));
+    for (int i = 0; names && i < names->count(); ++i) {
+        GwString name = *names->get(i);
+        if (!uploadable(name))
+            continue; // the map cannot ask for it: its value stays as it is
+        if (!g_pcoDriver->PortOpen()) {
+            m_pNoReply->add(name); // the port is gone: asking the rest is pointless
+            continue;
+        }
+        GwString reply = query(name);
+        if (!answered(name, reply)) {
+            m_pNoReply->add(name);
+            continue;
+        }
+        line += RemoveGroupID(name, group) + m_pCmdMap->ExtractValue(name, reply, repository);
+    }
+    return line;
+}
+
+void CScanRepoIf::Data2Repo(EwRepository* repository, DynGwStringPtrArray* lines, int flag) {
+    int ok = 1;
+    if (repository == nullptr || g_pcoDriver == nullptr || lines == nullptr)
+        return;
+    std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
+    for (int i = 0; i < lines->count() && i < groups->count(); ++i) {
+        const GwString group = *groups->get(i);
+        DynGwStringPtrArray names(30, 10);
+        DynGwStringPtrArray values(30, 10);
+        select_group(repository, group);
+        get_array_of_values(repository, group, *lines->get(i), &names, &values);
+        for (int k = 0; k < names.count() && k < values.count(); ++k) {
+            const GwString& name = *names.get(k);
+            const GwString& value = *values.get(k);
+            if (flag == 0) {
+                if (!repository->set_value(name, value, 1))
+                    ok = 0;
+            } else if (ok) {
+                if (!repository->set_prf_value(name, value, 1))
+                    ok = 0;
+            }
+        }
+    }
+    if (!ok)
+        CErrorHandler::show_error(CErrorHandler::warning(11, 0));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Download and store
+
+int CScanRepoIf::Repo2Scanner(EwRepository* repository, int /*flag*/) {
+    if (repository == nullptr)
+        return 1;
+    if (g_pcoDriver == nullptr || !g_pcoDriver->PortOpen())
+        return 0;
+    std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
+    for (int g = 0; g < groups->count(); ++g) {
+        std::unique_ptr<DynGwStringPtrArray> names(
+            repository->list_of_param_names(*groups->get(g)));
+        for (int i = 0; names && i < names->count(); ++i) {
+            GwString name = *names->get(i);
+            const GwString write = m_pCmdMap->GetWriteCmd(name);
+            if (!m_pCmdMap->Contains(name) || write.is_empty())
+                continue; // nothing to write it with: the scanner keeps its value
+            GwString value = repository->value(name, 1);
+            if (m_pCmdMap->IsString(name))
+                value = "\"" + value + "\"";
+            GwString command = write;
+            if (m_pCmdMap->IsDependent(name)) {
+                const long errors = g_pcoDriver->ErrorCount();
+                const GwString reply = query(name);
+                if (!answered(name, reply)) {
+                    // Without the reply the write would lack its prefix (rule and code type).
+                    if (g_pcoDriver->ErrorCount() == errors)
+                        ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyDownload, 1) + name);
+                    lost_port_check();
+                    return 0;
+                }
+                command = reply + write;
+            }
+            if (!g_pcoDriver->WriteFramed(command + value)) {
+                lost_port_check(); // the driver reported why
+                return 0;
+            }
+        }
+    }
+    return 1;
+}
+
+int CScanRepoIf::parameter_set_storing(EwRepository* /*repository*/) {
+    if (g_pcoDriver == nullptr)
+        return 0;
+    g_pcoDriver->WriteReadFramed("W0");
+    g_pcoDriver->WriteFramed("M2");
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Type check and display
+
+GwString CScanRepoIf::CompareScanner() {
+    GwString connected = m_sConnectedScanner;
+    const GwString selected = CInitMgr::SelectedScanner();
+    if (connected.contains("RV-4400L"))
+        connected = "RV-4400";
+    if (connected.not_null() && selected.contains(connected))
+        return connected;
+    if (selected.is_empty())
+        return connected;
+    if (connected.is_empty())
+        return selected;
+    const GwString text = CErrorHandler::error_msg(21, 1) + CErrorHandler::error_msg(22, 0) +
+                          TranslateType(connected, 0, 2) + "\n" + CErrorHandler::error_msg(23, 0) +
+                          TranslateType(selected, 0, 2) + "\n" + CErrorHandler::error_msg(26, 0);
+    CErrorHandler::show_error(text);
+    return GwString();
+}
+
+void CScanRepoIf::SetConnectionStatus(int connected) {
+    m_iConnected = connected;
+    DisplayConnection(connected);
+    EnableDisableMenuItems();
+}
+
+void CScanRepoIf::DisplayConnection(int connected) {
+    if (m_pFrame == nullptr)
+        return;
+    for (const char* id : {"OFFLINE", "NOCONNECT", "CONNECT"}) {
+        if (GwCore* item = m_pFrame->frame_child(id))
+            item->hide();
+    }
+    if (GwCore* item = m_pFrame->frame_child(connected != 0 ? "CONNECT" : "NOCONNECT"))
+        item->show();
+}
+
+void CScanRepoIf::EnableDisableMenuItems() {
+    if (m_pFrame == nullptr)
+        return;
+    auto enable = [this](const char* id) {
+        if (GwCore* item = m_pFrame->child(id))
+            item->enable();
+    };
+    auto disable = [this](const char* id) {
+        if (GwCore* item = m_pFrame->child(id))
+            item->disable();
+    };
+    enable("TB_TERMINAL");
+    enable("TERMINAL_EMULATOR");
+    if (CInitMgr::SelectedScanner().not_null()) {
+        for (const char* id :
+             {"NEW", "CLOSE", "SAVE", "SAVE_AS", "DOWNLOAD_TO_ZEP", "UPLOAD_FROM_ZEP", "PRINT",
+              "EXPORT", "FACTORY_DEFAULTS", "TB_TERMINAL", "TB_NEW", "TB_SAVE", "TB_PRINT", "TB_DF",
+              "TB_UF", "TB_FD"})
+            enable(id);
+    }
+    if (!m_iConnected) {
+        for (const char* id : {"TB_DF", "TB_UF", "DOWNLOAD_TO_ZEP", "UPLOAD_FROM_ZEP"})
+            disable(id);
+    }
+}

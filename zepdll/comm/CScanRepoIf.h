@@ -1,0 +1,146 @@
+// Scanner transfer: connects the repository with the scanner on the serial line. It makes a
+// connection (opens the port, checks that a scanner answers, learns its name, loads the
+// command map of its type), uploads every parameter value from the scanner into the
+// repository, downloads every value into the scanner, tells the scanner to store its
+// parameter set, checks that the connected scanner fits the selected type, and keeps the
+// connection indicators and the transfer menu items of the main window up to date.
+//
+// It talks to the scanner only through g_pcoDriver, in synchronous mode, with framed
+// messages:
+//   connect    "W1" (the reply must begin with "U", also on one further reply), "W0" (the
+//              reply's first word is the scanner's name)
+//   upload     per parameter its query command; the value is cut from the reply with the
+//              command map, and each group gives one data line: "3" + group + for each
+//              parameter its field prefix and value, e.g. "3H0B5FAT3E\"NOREAD\"C0"
+//   download   per parameter its write command + coded value ("CVI\"AB C\"": quoted texts
+//              in double quotes); a dependent parameter is queried first and the reply
+//              goes in front ("WL3C" -> "L3O04C2", then "L3O04C2" + "C" + "0")
+//   store      "W0", then "M2"
+//
+// Keeping the parameter set sound:
+//   - A reply that does not hold the parameter's reply marker may be a late answer to an
+//     earlier query: one further reply is read, so one late answer does not shift every
+//     later one.
+//   - An upload is all or nothing: when any query gets no complete reply that holds the
+//     parameter's reply marker (lost, garbled, cut short, without stop byte, port gone),
+//     nothing is stored, the repository and its changed mark stay as they were, and error 59
+//     names the parameters without reply. UploadComplete() tells the caller.
+//   - A parameter the command map does not know (or whose entry has no query command or an
+//     unknown type) is not queried, and one without a write command is not written: it keeps
+//     its value in the repository and in the scanner.
+//   - A download stops at the first write the port refuses (the driver reports it) or the
+//     first dependent query without reply (error 60 + name, unless the driver already
+//     reported a port error) and gives 0; the caller then keeps the changed mark.
+//   - Once the port is gone (unplugged) the connection counts as lost: "NOCONNECT" and the
+//     transfer items disabled.
+#pragma once
+
+#include "CCmdMap.h"
+#include "CParser.h"
+#include "DynGwStringPtrArray.h"
+#include "GwString.h"
+
+#include <memory>
+
+class EwRepository;
+class GwCore;
+
+class CScanRepoIf : public CParser {
+public:
+    // Error texts of this class (CErrorHandler::error_msg); each is followed by a line break
+    // and the parameter names.
+    static constexpr unsigned kErrNoReplyUpload = 59;
+    static constexpr unsigned kErrNoReplyDownload = 60;
+
+    // frame: the main window, whose children carry the indicators and menu items. Creates an
+    // empty command map, and g_pcoDriver (with CInitMgr::m_bSerialDump) when there is none;
+    // such a driver belongs to whoever deletes g_pcoDriver (the program's main).
+    explicit CScanRepoIf(GwCore* frame);
+    // Detaches the driver's callbacks (set_window(frame, null, null)); leaves the driver and
+    // its port alone.
+    ~CScanRepoIf() override;
+
+    // Connects from scratch with the port and line settings of CInitMgr. 1 connected: the
+    // port is open, the driver is in mode 1 with a 100 ms lookup interval, ConnectedScanner
+    // holds the name and the command map is loaded. 0 otherwise: port "NONE" (warning 6),
+    // a port error (reported by the driver), no "U" to "W1", or a command map that cannot be
+    // read ("Initializing of Command-Mapping failed"). Ends with SetConnectionStatus(result).
+    // The framing bytes are taken from the hex settings COMPARStartRx, COMPARStopRx,
+    // COMPARStartTx, COMPARStopTx ("02" -> 0x02; low 8 bits); an empty setting keeps the
+    // driver's STX / ETX.
+    int initialize();
+
+    // Upload: one data line per group (CombineGroupFromScanner), then Data2Repo and the
+    // changed mark cleared, unless a query got no reply (see above). Without repository or
+    // driver: not connected. Always null (the lines are used and freed inside).
+    DynGwStringPtrArray* DataFromScanner(EwRepository* repository, int flag);
+    // The data line of one group from the scanner's replies. Parameters without reply are
+    // left out of the line and listed in NoReply().
+    GwString CombineGroupFromScanner(EwRepository* repository, const GwString& group);
+
+    // Download of every parameter the command map can write, changed or not (flag unused).
+    // 1 when every command went out; 0 when the download stopped (see above) or there is no
+    // driver or no open port; 1 without a repository (nothing to send).
+    int Repo2Scanner(EwRepository* repository, int flag);
+    // "W0" (reply not used), then "M2". Always 0.
+    int parameter_set_storing(EwRepository* repository);
+
+    // The scanner name to work with: the connected one ("RV-4400L" counts as "RV-4400") when
+    // it occurs in the selected type or no type is selected; the selected one when nothing
+    // is connected; otherwise errors 21, 22, 23, 26 with both configuration type names are
+    // shown and the result is empty.
+    //   connected RV-4400L, selected RV-4400 -> "RV-4400"
+    GwString CompareScanner();
+    void CheckSWVersion() {} // has no effect
+
+    // connected := c; the indicators and the menu items follow.
+    void SetConnectionStatus(int connected);
+    // "DOWNLOAD_TO_ZEP", "UPLOAD_FROM_ZEP", "TB_DF", "TB_UF" need a selected type and a
+    // connection; "NEW", "CLOSE", "SAVE", "SAVE_AS", "PRINT", "EXPORT", "FACTORY_DEFAULTS",
+    // "TB_NEW", "TB_SAVE", "TB_PRINT", "TB_FD" need a selected type; "TB_TERMINAL" and
+    // "TERMINAL_EMULATOR" are always enabled. Nothing is disabled without a selected type.
+    void EnableDisableMenuItems();
+
+    int IsConnected() const { return m_iConnected; }
+    static GwString ConnectedScanner() { return m_sConnectedScanner; }
+    // 1 when the last DataFromScanner stored the scanner's values, 0 when it stored nothing.
+    int UploadComplete() const { return m_iUploadComplete; }
+    // The parameters the last upload got no reply for, in query order.
+    const DynGwStringPtrArray& NoReply() const { return *m_pNoReply; }
+    CCmdMap* CmdMap() const { return m_pCmdMap.get(); }
+
+    // The driver's callbacks in the system: data is ignored (1); errors are shown in an error
+    // box (the box's result).
+    static int ReceivedData_CB(const GwString& data);
+    static int ReceivedError_CB(const GwString& message);
+
+    static GwString m_sConnectedScanner;
+
+protected:
+    // Mode 1, open the port, "W1": 1 when the reply, or the next one, begins with "U".
+    int ConnectionOK(GwString& port, GwString& settings);
+    // Splits the lines (line i belongs to group i) and stores each value in coded form: flag 0
+    // set_value for every pair; other flags set_prf_value until the first refusal. A refusal
+    // shows warning 11 once at the end.
+    void Data2Repo(EwRepository* repository, DynGwStringPtrArray* lines, int flag);
+    // Hides "OFFLINE", "NOCONNECT", "CONNECT", then shows "CONNECT" or "NOCONNECT".
+    void DisplayConnection(int connected);
+    GwString GetComID();
+    GwString GetComParam(); // "9600,N,8,1" from the CInitMgr settings
+
+private:
+    // 1 when the command map can query and cut the parameter.
+    int uploadable(const GwString& name) const;
+    // Sends the parameter's query and gives the reply; a complete reply that is not the
+    // parameter's (a late answer to an earlier query) is followed by one further read.
+    GwString query(GwString& name);
+    // 1 when reply is the parameter's complete answer.
+    int answered(const GwString& name, const GwString& reply) const;
+    void lost_port_check();
+
+    GwCore* m_pFrame;
+    int m_iConnected = 0;
+    std::unique_ptr<CCmdMap> m_pCmdMap;
+    std::unique_ptr<DynGwStringPtrArray> m_pNoReply;
+    int m_iUploadComplete = 0;
+};
