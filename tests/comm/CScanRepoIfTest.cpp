@@ -2,7 +2,9 @@
 // main window of its own: indicator labels, menu items and tool-bar items found by id.
 #include "CScanRepoIf.h"
 #include "CErrorHandler.h"
+#include "CScanRepoBuilder.h"
 #include "CommTestSupport.h"
+#include "EwRepository.h"
 #include "GwCore.h"
 #include "GwScriptedAnswers.h"
 #include "ScriptedPort.h"
@@ -271,6 +273,28 @@ TEST_F(ScanRepoIfTest, DestructorDetachesTheCallbacks) {
     ASSERT_EQ(driver->initialise("COM1", "9600,X,8,1"), 0);
     EXPECT_TRUE(box_texts().empty()) << "the error callback is gone";
     driver->set_window(driver.frame(), nullptr, nullptr);
+}
+
+TEST_F(ScanRepoIfTest, UploadStopsAskingAScannerThatFellSilent) {
+    answer_as("\x02U0\x03", "RV-4400");
+    CScanRepoIf transfer(window.frame());
+    ASSERT_EQ(transfer.initialize(), 1);
+    line->on_write = nullptr; // from now on nothing answers
+    line->written.clear();
+    CScanRepoBuilder builder;
+    std::unique_ptr<EwRepository> repo(
+        builder.build_repo(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/Profile.zep"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(transfer.DataFromScanner(repo.get(), 0), nullptr);
+    EXPECT_LT(clock.elapsed(), 5000) << "not one time-out per parameter";
+    EXPECT_EQ(line->written, "\x02WRCL\x03\x02WDCC\x03\x02WDCI\x03");
+    EXPECT_EQ(transfer.NoReply().count(), 141);
+    EXPECT_EQ(transfer.UploadComplete(), 0);
+    ASSERT_EQ(box_texts().size(), 1u);
+    EXPECT_EQ(
+        box_texts()[0].rfind(CErrorHandler::error_msg(59, 1).str() + "RCL, DCC, DCI, DCL, ", 0),
+        0u);
 }
 
 // --- Type check ----------------------------------------------------------------------------

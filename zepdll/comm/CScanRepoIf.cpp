@@ -136,6 +136,7 @@ void CScanRepoIf::lost_port_check() {
 DynGwStringPtrArray* CScanRepoIf::DataFromScanner(EwRepository* repository, int flag) {
     auto lines = std::make_unique<DynGwStringPtrArray>(12, 10);
     m_iUploadComplete = 0;
+    m_iSilent = 0;
     m_pNoReply->clear();
     if (repository == nullptr || g_pcoDriver == nullptr) {
         SetConnectionStatus(0);
@@ -166,15 +167,19 @@ GwString CScanRepoIf::CombineGroupFromScanner(EwRepository* repository, const Gw
         GwString name = *names->get(i);
         if (!uploadable(name))
             continue; // the map cannot ask for it: its value stays as it is
-        if (!g_pcoDriver->PortOpen()) {
-            m_pNoReply->add(name); // the port is gone: asking the rest is pointless
+        if (!g_pcoDriver->PortOpen() || m_iSilent >= kMaxSilent) {
+            // The port is gone, or the scanner has stopped answering: asking the rest would
+            // only wait a time-out each, and nothing will be stored anyway.
+            m_pNoReply->add(name);
             continue;
         }
         GwString reply = query(name);
         if (!answered(name, reply)) {
             m_pNoReply->add(name);
+            ++m_iSilent;
             continue;
         }
+        m_iSilent = 0;
         line += RemoveGroupID(name, group) + m_pCmdMap->ExtractValue(name, reply, repository);
     }
     return line;

@@ -24,7 +24,9 @@
 //   - An upload is all or nothing: when any query gets no complete reply that holds the
 //     parameter's reply marker (lost, garbled, cut short, without stop byte, port gone),
 //     nothing is stored, the repository and its changed mark stay as they were, and error 59
-//     names the parameters without reply. UploadComplete() tells the caller.
+//     names the parameters without reply. UploadComplete() tells the caller. After
+//     kMaxSilent queries in a row without reply (the port is gone, or the scanner has gone
+//     silent) the rest is not asked, only named.
 //   - A parameter the command map does not know (or whose entry has no query command or an
 //     unknown type) is not queried, and one without a write command is not written: it keeps
 //     its value in the repository and in the scanner.
@@ -51,6 +53,8 @@ public:
     // and the parameter names.
     static constexpr unsigned kErrNoReplyUpload = 59;
     static constexpr unsigned kErrNoReplyDownload = 60;
+    // An upload stops asking after this many queries in a row without reply.
+    static constexpr int kMaxSilent = 3;
 
     // frame: the main window, whose children carry the indicators and menu items. Creates an
     // empty command map, and g_pcoDriver (with CInitMgr::m_bSerialDump) when there is none;
@@ -143,4 +147,5 @@ private:
     std::unique_ptr<CCmdMap> m_pCmdMap;
     std::unique_ptr<DynGwStringPtrArray> m_pNoReply;
     int m_iUploadComplete = 0;
+    int m_iSilent = 0; // queries in a row without reply
 };
