@@ -297,6 +297,30 @@ TEST_F(ScanRepoIfTest, UploadStopsAskingAScannerThatFellSilent) {
         0u);
 }
 
+TEST_F(ScanRepoIfTest, TransfersWithoutRepositoryOrDriver) {
+    answer_as("\x02U0\x03", "RV-4400");
+    CScanRepoIf transfer(window.frame());
+    ASSERT_EQ(transfer.initialize(), 1);
+    EXPECT_EQ(transfer.Repo2Scanner(nullptr, 0), 1) << "nothing to send";
+    EXPECT_EQ(transfer.DataFromScanner(nullptr, 0), nullptr);
+    EXPECT_EQ(transfer.IsConnected(), 0) << "an upload without repository disconnects";
+
+    CScanRepoBuilder builder;
+    std::unique_ptr<EwRepository> repo(
+        builder.build_repo(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/Profile.zep"));
+    CDriver* saved = g_pcoDriver;
+    g_pcoDriver = nullptr;
+    // Nothing was sent: a success would let the caller clear the changed mark.
+    EXPECT_EQ(transfer.Repo2Scanner(repo.get(), 0), 0);
+    g_pcoDriver = saved;
+
+    driver->initialise("COM1", "9600,N,8,1");
+    line->fail_writes_after = line->writes;
+    EXPECT_EQ(transfer.Repo2Scanner(repo.get(), 0), 0) << "the first write fails";
+    EXPECT_EQ(CallbackRecord::errors(), std::vector<std::string>{"WriteFile: 6"});
+    EXPECT_EQ(transfer.Repo2Scanner(repo.get(), 0), 0) << "no port any more";
+}
+
 // --- Type check ----------------------------------------------------------------------------
 
 struct CompareRow {
