@@ -190,18 +190,6 @@ TEST_F(DriverTest, ReadFramedOutsideModeOneGivesNothingAtOnce) {
     }
 }
 
-TEST_F(DriverTest, UnframedReadLastsItsWholeTimeOut) {
-    open(300);
-    line->arrive("RV-4400");
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(driver->Read().str(), "RV-4400");
-    // Precise timers never fire early; the upper bound is generous.
-    EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_TRUE(CallbackRecord::errors().empty());
-}
-
 TEST_F(DriverTest, DisableEndsAReadInProgress) {
     open(20000);
     line->arrive("\x02"
