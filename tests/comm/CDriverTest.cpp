@@ -202,6 +202,16 @@ TEST_F(DriverTest, DisableEndsAReadInProgress) {
     EXPECT_EQ(driver->TimeoutReached(), 1);
 }
 
+TEST_F(DriverTest, DisableDuringAnAsynchronousReadKeepsThePollingStopped) {
+    ASSERT_EQ(driver->initialise("COM1", "9600,N,8,1"), 1);
+    driver->set_window(driver.frame(), CallbackRecord::error, CallbackRecord::receive);
+    ASSERT_EQ(driver.frame()->timer_active(), 1);
+    driver->set_timeout(20000);
+    QTimer::singleShot(30, [&] { driver->Enable(0); });
+    driver->Read();
+    EXPECT_EQ(driver.frame()->timer_active(), 0);
+}
+
 TEST_F(DriverTest, ReadWithoutFrameEndsByItsOwnTimeOut) {
     open(200);
     driver->set_window(nullptr, CallbackRecord::error, CallbackRecord::receive);

@@ -143,6 +143,7 @@ int CDriver::Enable(int on) {
     m_ucState = 0;
     if (GwCore* frame = GetFrame())
         frame->stop_timer();
+    m_bPollingPaused = false; // a read in progress must not start the polling again
     HandleTimeout();
     return 1;
 }
