@@ -628,7 +628,7 @@ void CScriptPrintMgr::write_extras_to_file(std::ostream& out, DynGwStringPtrArra
                                      CErrorHandler::warning(31, 0) + text);
             continue;
         }
-        out << "\\par " << output_value(text).str() << '\n';
+        out << "\\par " << rtf_escape(text).str() << '\n';
     }
 }
 
