@@ -436,7 +436,7 @@ class Rtf:
         v = value_text(value, self.lang, True)
         if unit is not None:
             v += " " + esc(unit[self.lang], True)
-        self.lines.append("{\\pard\\sa20\\li567\\tx4536 %s\\tab %s\\par}"
+        self.lines.append("{\\pard\\sa20\\li567\\tx5103 %s\\tab %s\\par}"
                           % (esc(label[self.lang], True), v))
 
     def control(self, key):

@@ -97,6 +97,10 @@ CScriptPrintMgr::CScriptPrintMgr(EwRepository*& repository) : m_ppRepository(&re
 
 CScriptPrintMgr::~CScriptPrintMgr() = default;
 
+GwString CScriptPrintMgr::rtf_text(const GwString& text) {
+    return rtf_escape(text);
+}
+
 GwString CScriptPrintMgr::empty_line_marker() {
     return GwString('\0', 1);
 }

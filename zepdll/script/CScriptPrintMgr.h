@@ -135,6 +135,11 @@ public:
     int is_key_token_separator(const GwString& line) const;
     static int is_white_space(char c);
 
+    // A text as it goes into RTF: "\\", "{" and "}" escaped, characters beyond ASCII (UTF-8)
+    // as \uN? (a byte of no valid UTF-8 sequence as \'hh). The result is 7-bit and adds no
+    // unescaped brace.   "a{b}" -> "a\\{b\\}"     "\xC3\xA9" (e acute) -> "\\u233?"
+    static GwString rtf_text(const GwString& text);
+
     // The one-character text (a NUL) that stands for an empty line and an empty value.
     static GwString empty_line_marker();
 
