@@ -482,8 +482,11 @@ void CScriptPrintMgr::init_for_print() {
     // A device that measures nothing must not divide by zero.
     m_dCharWidth = width > 0.0 ? width * kPerCharacter : 1.0;
     m_dLineHeight = height > 0.0 ? height : 1.0;
-    m_iCharsPerLine = static_cast<int>(m_coPrinter.device_width() / m_dCharWidth);
-    m_iLinesPerPage = static_cast<int>(m_coPrinter.device_height() / m_dLineHeight);
+    // Clamped, so that an absurd device cannot overflow the conversion.
+    m_iCharsPerLine =
+        static_cast<int>(std::clamp(m_coPrinter.device_width() / m_dCharWidth, 0.0, 1e6));
+    m_iLinesPerPage =
+        static_cast<int>(std::clamp(m_coPrinter.device_height() / m_dLineHeight, 0.0, 1e6));
     m_iBodyLines = m_iLinesPerPage - m_iTopMargin - m_iBottomMargin;
     m_coPrinter.set_wc_rect(-m_iLeftMargin, -m_iTopMargin, m_iCharsPerLine - m_iLeftMargin,
                             m_iLinesPerPage - m_iBottomMargin);
