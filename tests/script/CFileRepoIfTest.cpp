@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 const std::string kHeader = "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\nType=100\n"
@@ -56,6 +58,10 @@ struct LineRuleCase {
     const char* line;
     const char* text; // null: the line is not used
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const LineRuleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string line_rule_name(const testing::TestParamInfo<LineRuleCase>& info) {
     return info.param.name;
 }
@@ -145,6 +151,10 @@ struct HeaderCase {
     CFileRepoIf::HeaderStatus status;
     const char* code;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string header_name(const testing::TestParamInfo<HeaderCase>& info) {
     return info.param.name;
 }

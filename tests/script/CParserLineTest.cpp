@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <regex>
 
 namespace {
@@ -66,6 +68,10 @@ struct LineCase {
     const char* line;
     std::vector<std::string> pairs;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string line_case_name(const testing::TestParamInfo<LineCase>& info) {
     return info.param.name;
@@ -213,6 +219,10 @@ struct OccurrenceCase {
     int position;
     const char* removed;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const OccurrenceCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string occurrence_name(const testing::TestParamInfo<OccurrenceCase>& info) {
     return info.param.name;
 }
@@ -249,6 +259,10 @@ struct StripCase {
     const char* front;
     const char* tail;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const StripCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string strip_name(const testing::TestParamInfo<StripCase>& info) {
     return info.param.name;
 }
@@ -299,6 +313,10 @@ struct TemplateCase {
     int form;
     const char* result;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const TemplateCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string template_name(const testing::TestParamInfo<TemplateCase>& info) {
     return info.param.name;
 }

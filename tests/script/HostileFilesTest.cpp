@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <random>
 
 namespace {
@@ -51,6 +53,10 @@ struct HostileCase {
     const char* name;
     std::string text;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const HostileCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string hostile_name(const testing::TestParamInfo<HostileCase>& info) {
     return info.param.name;
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 
 namespace {
@@ -81,6 +83,10 @@ struct RtfCase {
     int language;
     State state;
 };
+std::string rtf_case_name(const testing::TestParamInfo<RtfCase>& info);
+void PrintTo(const RtfCase& c, std::ostream* os) {
+    *os << rtf_case_name(testing::TestParamInfo<RtfCase>(c, 0));
+}
 std::string rtf_case_name(const testing::TestParamInfo<RtfCase>& info) {
     const char* lang = info.param.language == 1    ? "English"
                        : info.param.language == 49 ? "German"
@@ -210,6 +216,10 @@ struct NameCase {
     const char* chosen;
     const char* result;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string name_case_name(const testing::TestParamInfo<NameCase>& info) {
     return info.param.name;
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 const std::string kMarker(1, '\0');
@@ -45,6 +47,10 @@ struct TokenCase {
     const char* line;
     std::string output;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const TokenCase& c, std::ostream* os) {
+    *os << c.name;
+}
 std::string token_name(const testing::TestParamInfo<TokenCase>& info) {
     return info.param.name;
 }
