@@ -44,7 +44,7 @@ GwString rtf_escape(const GwString& text) {
             ++i;
             continue;
         }
-        int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+        const int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
         unsigned long cp = extra == 3 ? c & 0x07u : extra == 2 ? c & 0x0Fu : c & 0x1Fu;
         bool valid = extra > 0 && i + static_cast<size_t>(extra) < s.size();
         for (int k = 1; valid && k <= extra; ++k) {
