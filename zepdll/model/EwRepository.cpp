@@ -17,79 +17,55 @@ int EwRepository::is_prefix_group(const EwDataSet& group, const GwString& name) 
     return name.begins_with(group.get_name());
 }
 
-int EwRepository::IsActive(const GwString& name) const {
+template <typename Ask>
+int EwRepository::any_group(Ask ask) const {
     for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->IsActive(name) == 1)
+        EwDataSet* g = m_coGroups.get(i);
+        if (g != nullptr && ask(*g) != 0)
             return 1;
     }
     return 0;
+}
+
+template <typename Ask>
+GwString EwRepository::first_text(const GwString& name, bool prefix_groups_only, Ask ask) const {
+    for (int i = 0; i < m_coGroups.count(); ++i) {
+        const EwDataSet* g = m_coGroups.get(i);
+        if (g == nullptr || (prefix_groups_only && !is_prefix_group(*g, name)))
+            continue;
+        GwString answer = ask(*g);
+        if (answer.not_null())
+            return answer;
+    }
+    return GwString();
+}
+
+int EwRepository::IsActive(const GwString& name) const {
+    return any_group([&](EwDataSet& g) { return g.IsActive(name) == 1; });
 }
 
 int EwRepository::IsVisible(const GwString& name) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->IsVisible(name) == 1)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.IsVisible(name) == 1; });
 }
 
 int EwRepository::IsEnabled(const GwString& name) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->IsEnabled(name) == 1)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.IsEnabled(name) == 1; });
 }
 
 GwString EwRepository::type(const GwString& name) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g == nullptr)
-            continue;
-        const GwString answer = g->type(name);
-        if (answer.not_null())
-            return answer;
-    }
-    return GwString();
+    return first_text(name, false, [&](const EwDataSet& g) { return g.type(name); });
 }
 
 GwString EwRepository::length(const GwString& name) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g == nullptr)
-            continue;
-        const GwString answer = g->length(name);
-        if (answer.not_null())
-            return answer;
-    }
-    return GwString();
+    return first_text(name, false, [&](const EwDataSet& g) { return g.length(name); });
 }
 
 GwString EwRepository::value(const GwString& name, int form) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g == nullptr || !is_prefix_group(*g, name))
-            continue;
-        const GwString answer = g->value(name, form);
-        if (answer.not_null())
-            return answer;
-    }
-    return GwString();
+    return first_text(name, true, [&](const EwDataSet& g) { return g.value(name, form); });
 }
 
 GwString EwRepository::prf_value(const GwString& name, int form) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g == nullptr)
-            continue;
-        const GwString answer = g->prf_value(name, form);
-        if (answer.not_null())
-            return answer;
-    }
-    return GwString();
+    return first_text(name, false, [&](const EwDataSet& g) { return g.prf_value(name, form); });
 }
 
 DynGwStringPtrArray* EwRepository::range(const GwString& name, int which) const {
@@ -103,85 +79,40 @@ DynGwStringPtrArray* EwRepository::range(const GwString& name, int which) const 
 }
 
 int EwRepository::IsValid(const GwString& name, const GwString& candidate) const {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        const EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->IsValid(name, candidate) == 1)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.IsValid(name, candidate) == 1; });
 }
 
 int EwRepository::set_active(const GwString& name, const int& flag) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_active(name, flag) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_active(name, flag); });
 }
 
 int EwRepository::set_visible(const GwString& name, const int& flag) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_visible(name, flag) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_visible(name, flag); });
 }
 
 int EwRepository::set_enabled(const GwString& name, const int& flag) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_enabled(name, flag) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_enabled(name, flag); });
 }
 
 int EwRepository::set_length(const GwString& name, const GwString& length) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_length(name, length) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_length(name, length); });
 }
 
 int EwRepository::set_prf_value(const GwString& name, const GwString& v, int form) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_prf_value(name, v, form) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_prf_value(name, v, form); });
 }
 
 int EwRepository::set_default(const GwString& name, const GwString& v) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_default(name, v) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_default(name, v); });
 }
 
 int EwRepository::set_range(const GwString& name, DynGwStringPtrArray*& list,
                             DynGwStringPtrArray* mapping) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_range(name, list, mapping) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_range(name, list, mapping); });
 }
 
 int EwRepository::set_bounds(const GwString& name, const GwString& low, const GwString& high) {
-    for (int i = 0; i < m_coGroups.count(); ++i) {
-        EwDataSet* g = m_coGroups.get(i);
-        if (g != nullptr && g->set_bounds(name, low, high) != 0)
-            return 1;
-    }
-    return 0;
+    return any_group([&](EwDataSet& g) { return g.set_bounds(name, low, high); });
 }
 
 int EwRepository::set_value(const GwString& name, const GwString& v, int form) {

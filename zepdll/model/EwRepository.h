@@ -88,6 +88,13 @@ protected:
 private:
     // 1 when the group's name is a prefix of name (an empty group name is a prefix of all).
     static int is_prefix_group(const EwDataSet& group, const GwString& name);
+    // 1 as soon as ask(group) is non-zero for a group, in list order; else 0.
+    template <typename Ask>
+    int any_group(Ask ask) const;
+    // The first non-empty text ask(group) gives, asking every group or only those whose name
+    // is a prefix of name; else empty.
+    template <typename Ask>
+    GwString first_text(const GwString& name, bool prefix_groups_only, Ask ask) const;
 
     int m_iChanged = 0;
     DynEwDataSetPtrArray m_coGroups{10, 10};

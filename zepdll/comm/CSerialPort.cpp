@@ -1,0 +1,37 @@
+#include "CSerialPort.h"
+
+#include "CNonePort.h"
+#include "CQtSerialPort.h"
+#include "CSimPort.h"
+
+std::unique_ptr<CSerialPort> CSerialPort::Create(const GwString& name) {
+    const GwString upper = name.to_upper();
+    if (upper == "NONE")
+        return std::make_unique<CNonePort>();
+    if (upper == "SIM")
+        return std::make_unique<CSimPort>();
+    return std::make_unique<CQtSerialPort>();
+}
+
+GwString CSerialPort::SystemName(const GwString& name) {
+#if defined(__linux__)
+    const GwString upper = name.to_upper();
+    if (upper.len() == 4 && upper.begins_with("COM") && upper[3] >= '1' && upper[3] <= '9')
+        return GwString("/dev/ttyS") + static_cast<char>(upper[3] - 1);
+#endif
+    return name;
+}
+
+int CSerialPort::CheckLine(int baud, char parity, int dataBits, int stopBits) {
+    const char p = static_cast<char>(parity >= 'a' && parity <= 'z' ? parity - 'a' + 'A' : parity);
+    const bool parityOk = p == 'N' || p == 'E' || p == 'O' || p == 'M' || p == 'S';
+    return baud > 0 && parityOk && dataBits >= 5 && dataBits <= 8 &&
+                   (stopBits == 1 || stopBits == 2)
+               ? 1
+               : 0;
+}
+
+int CSerialPort::CharBits(char parity, int dataBits, int stopBits) {
+    const bool noParity = parity == 'N' || parity == 'n';
+    return 1 + dataBits + (noParity ? 0 : 1) + stopBits;
+}

@@ -1,0 +1,268 @@
+#include "CSimPort.h"
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<CSimScanner> s_device;
+CSimPort* s_open = nullptr; // the open "SIM" port: there is only one line to the scanner
+std::function<long long()> s_clock;
+
+constexpr long long kNsPerMs = 1000000;
+
+long long char_ns(int baud, char parity, int dataBits, int stopBits, bool wire) {
+    if (!wire || baud <= 0)
+        return 0;
+    return static_cast<long long>(CSerialPort::CharBits(parity, dataBits, stopBits)) *
+           1000000000LL / baud;
+}
+
+} // namespace
+
+CSimPort::CSimPort() {
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    // Firing is what wakes a waiting event loop; the handler only sets the next wake-up.
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { arm_timer(); });
+}
+
+CSimPort::~CSimPort() {
+    if (m_bOpen)
+        Close();
+}
+
+CSimScanner& CSimPort::Device() {
+    if (!s_device) {
+        CSimOptions options;
+        if (const char* env = std::getenv("ZEP_SIM")) {
+            GwString error;
+            CSimOptions parsed;
+            if (parsed.Parse(env, error))
+                options = parsed;
+            else
+                std::fprintf(stderr,
+                             "ZEP_SIM: %s; the simulated scanner starts with its factory "
+                             "settings\n",
+                             error.cc());
+        }
+        s_device = std::make_unique<CSimScanner>(options);
+    }
+    return *s_device;
+}
+
+void CSimPort::ResetDevice(const CSimOptions& options) {
+    s_device = std::make_unique<CSimScanner>(options);
+    if (s_open) {
+        s_open->forget_wire();
+        s_open->apply_host_line();
+    }
+}
+
+void CSimPort::ResetDevice() {
+    s_device.reset();
+    if (s_open) {
+        s_open->forget_wire();
+        s_open->apply_host_line();
+    }
+}
+
+void CSimPort::SetClock(std::function<long long()> clock) {
+    s_clock = std::move(clock);
+}
+
+long long CSimPort::Now() {
+    if (s_clock)
+        return s_clock();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+int CSimPort::fail(int code) {
+    m_iLastError = code;
+    return 0;
+}
+
+void CSimPort::forget_wire() {
+    m_queue.clear();
+    m_wire.clear();
+    m_replyEnds.clear();
+    m_llHostFree = 0;
+    m_llDeviceFree = 0;
+    m_llVanishAt = -1;
+    m_timer.stop();
+}
+
+void CSimPort::apply_host_line() {
+    Device().SetHostLine(m_iBaud, m_cParity, m_iDataBits, m_iStopBits);
+}
+
+int CSimPort::Open(const GwString& name) {
+    if (m_bOpen)
+        return fail(kOpen);
+    if (name.to_upper() != "SIM")
+        return fail(kDeviceNotFound);
+    if (s_open)
+        return fail(kPermission);
+    if (Device().Vanished())
+        return fail(kDeviceNotFound);
+    s_open = this;
+    m_bOpen = true;
+    m_bFailed = false;
+    forget_wire();
+    // A freshly opened port runs at 9600,N,8,1 until told otherwise.
+    m_iBaud = 9600;
+    m_cParity = 'N';
+    m_iDataBits = 8;
+    m_iStopBits = 1;
+    apply_host_line();
+    return 1;
+}
+
+int CSimPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
+    if (!m_bOpen)
+        return fail(kNotOpen);
+    if (m_bFailed)
+        return 0;
+    if (!CheckLine(baud, parity, dataBits, stopBits))
+        return fail(kUnsupported);
+    m_iBaud = baud;
+    m_cParity = static_cast<char>(parity & ~0x20);
+    m_iDataBits = dataBits;
+    m_iStopBits = stopBits;
+    apply_host_line();
+    return 1;
+}
+
+int CSimPort::vanished(long long now) {
+    if (m_bFailed)
+        return 1;
+    if (m_llVanishAt < 0 || now < m_llVanishAt)
+        return 0;
+    // The scanner is gone, and with it the port: like a USB adapter pulled out. What had
+    // arrived before stays readable.
+    take_arrived(m_llVanishAt);
+    m_bFailed = true;
+    m_iLastError = kResource;
+    m_wire.clear();
+    m_replyEnds.clear();
+    m_timer.stop();
+    return 1;
+}
+
+void CSimPort::take_arrived(long long now) {
+    while (!m_wire.empty() && m_wire.front().llAt <= now) {
+        if (static_cast<int>(m_queue.size()) < kQueueSize)
+            m_queue.push_back(m_wire.front().byte);
+        // else lost: the input queue is full
+        m_wire.pop_front();
+    }
+}
+
+void CSimPort::arm_timer() {
+    if (!m_bOpen || m_bFailed)
+        return;
+    const long long now = Now();
+    while (!m_replyEnds.empty() && m_replyEnds.front() <= now)
+        m_replyEnds.pop_front();
+    long long next = m_replyEnds.empty() ? LLONG_MAX : m_replyEnds.front();
+    if (m_llVanishAt >= 0 && m_llVanishAt > now)
+        next = std::min(next, m_llVanishAt);
+    if (next == LLONG_MAX) {
+        m_timer.stop();
+        return;
+    }
+    // Rounded up, so that the reply is there when the timer fires; should it still fire a
+    // little early, the handler sets it again for the rest.
+    const long long ms = std::min<long long>((next - now + kNsPerMs - 1) / kNsPerMs, INT_MAX);
+    m_timer.start(static_cast<int>(ms));
+}
+
+int CSimPort::BytesWaiting() {
+    if (!m_bOpen) {
+        fail(kNotOpen);
+        return -1;
+    }
+    const long long now = Now();
+    if (vanished(now))
+        return m_queue.empty() ? -1 : static_cast<int>(m_queue.size());
+    take_arrived(now);
+    return static_cast<int>(m_queue.size());
+}
+
+int CSimPort::ReadByte(unsigned char& byte) {
+    if (!m_bOpen)
+        return fail(kNotOpen);
+    const long long now = Now();
+    if (!vanished(now) && m_queue.empty())
+        take_arrived(now);
+    if (m_queue.empty())
+        return m_bFailed ? 0 : fail(kRead);
+    byte = m_queue.front();
+    m_queue.pop_front();
+    return 1;
+}
+
+int CSimPort::Write(const char* data, int length) {
+    if (!m_bOpen)
+        return fail(kNotOpen);
+    const long long now = Now();
+    if (vanished(now))
+        return 0;
+    CSimScanner& device = Device();
+    const bool wire = device.Options().m_bWireTime;
+    const long long hostChar = char_ns(m_iBaud, m_cParity, m_iDataBits, m_iStopBits, wire);
+    const long long deviceChar = char_ns(device.LineBaud(), device.LineParity(),
+                                         device.LineDataBits(), device.LineStopBits(), wire);
+    for (int i = 0; i < length; ++i) {
+        const long long arrived = std::max(now, m_llHostFree) + hostChar;
+        m_llHostFree = arrived;
+        if (m_llVanishAt >= 0)
+            continue; // nobody listens any more
+        CSimScanner::Output out;
+        if (device.Receive(static_cast<unsigned char>(data[i]), out)) {
+            if (!out.sBytes.empty()) {
+                const long long start = std::max(arrived + out.iDelayMs * kNsPerMs, m_llDeviceFree);
+                long long at = start;
+                for (char c : out.sBytes) {
+                    at += deviceChar;
+                    m_wire.push_back({at, static_cast<unsigned char>(c)});
+                }
+                m_llDeviceFree = at;
+                m_replyEnds.push_back(at);
+            }
+            // Commands after a busy one ("M2") are answered once it is done.
+            m_llDeviceFree = std::max(m_llDeviceFree, arrived + out.iBusyMs * kNsPerMs);
+        }
+        if (device.Vanished())
+            m_llVanishAt = std::max(arrived, m_llDeviceFree);
+    }
+    arm_timer();
+    return 1;
+}
+
+int CSimPort::Purge() {
+    if (!m_bOpen)
+        return fail(kNotOpen);
+    const long long now = Now();
+    if (!vanished(now))
+        take_arrived(now);
+    m_queue.clear(); // what is still on the wire arrives later, as on a real line
+    return 1;
+}
+
+int CSimPort::Close() {
+    if (!m_bOpen)
+        return fail(kNotOpen);
+    forget_wire();
+    m_bOpen = false;
+    m_bFailed = false;
+    if (s_open == this)
+        s_open = nullptr;
+    return 1;
+}
