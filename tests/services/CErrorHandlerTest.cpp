@@ -8,6 +8,7 @@
 #include "GwRcMgr.h"
 #include "GwScriptedAnswers.h"
 #include "GwWaitObject.h"
+#include "ShownText.h"
 #include "StringLists.h"
 
 #include <QLabel>
@@ -49,38 +50,23 @@ protected:
     std::unique_ptr<QWidget> view;
 };
 
-struct LabelRow {
-    const char* name;
-    const char* text;
-    Texts lines;
-};
-
-void PrintTo(const LabelRow& row, std::ostream* os) {
-    *os << row.name;
+TEST(CErrorHandlerRead, AppendsOneEntryPerLineOfALabel) {
+    const std::pair<const char*, Texts> rows[] = {{"A\nB\nC", {"A", "B", "C"}},
+                                                  {"A\n\nB", {"A", "", "B"}},
+                                                  {"A\nB\n", {"A", "B"}},
+                                                  {"\nA", {"", "A"}},
+                                                  {"", {}},
+                                                  {" x \n", {" x "}}};
+    for (const auto& [text, lines] : rows) {
+        auto view = view_with({{"L", text}});
+        DynGwStringPtrArray array(25, 10);
+        array.add("kept");
+        EXPECT_EQ(CErrorHandler::read_label_text(GwCore::of(view.get()), "L", &array), 0);
+        Texts expected{"kept"};
+        expected.insert(expected.end(), lines.begin(), lines.end());
+        EXPECT_EQ(texts_of(&array), expected) << text;
+    }
 }
-
-class CErrorHandlerLabel : public testing::TestWithParam<LabelRow> {};
-
-TEST_P(CErrorHandlerLabel, AppendsOneEntryPerLine) {
-    auto view = view_with({{"L", GetParam().text}});
-    DynGwStringPtrArray array(25, 10);
-    array.add("kept");
-    EXPECT_EQ(CErrorHandler::read_label_text(GwCore::of(view.get()), "L", &array), 0);
-    Texts expected{"kept"};
-    expected.insert(expected.end(), GetParam().lines.begin(), GetParam().lines.end());
-    EXPECT_EQ(texts_of(&array), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, CErrorHandlerLabel,
-                         testing::Values(LabelRow{"ThreeLines", "A\nB\nC", {"A", "B", "C"}},
-                                         LabelRow{"EmptyLineInside", "A\n\nB", {"A", "", "B"}},
-                                         LabelRow{"FinalBreakAddsNothing", "A\nB\n", {"A", "B"}},
-                                         LabelRow{"LeadingBreak", "\nA", {"", "A"}},
-                                         LabelRow{"Empty", "", {}},
-                                         LabelRow{"BlanksKept", " x \n", {" x "}}),
-                         [](const testing::TestParamInfo<LabelRow>& info) {
-                             return info.param.name;
-                         });
 
 TEST_F(CErrorHandlerTest, MissingPartsGiveMinusOneAndChangeNothing) {
     auto labels = view_with({{"L", "A"}});
@@ -113,97 +99,55 @@ TEST_F(CErrorHandlerTest, ANumberWithoutALineGivesLineZeroAndTheNumber) {
     EXPECT_EQ(CErrorHandler::warning(5, 1) + "COM1", "X5\nCOM1");
 }
 
-struct BoxRow {
-    const char* name;
-    int (*show)(const GwString&);
-    const char* title;
-    const char* bitmap;
-    std::vector<std::string> labels;
-};
-
-void PrintTo(const BoxRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class CErrorHandlerBox : public CErrorHandlerTest, public testing::WithParamInterface<BoxRow> {};
-
-TEST_P(CErrorHandlerBox, HasItsTitleBitmapAndButtons) {
-    init();
-    const BoxRow& row = GetParam();
-    GwScriptedAnswers::press_button(row.labels.back().c_str());
-    const int result = row.show("File written:\nc:\\a.slp");
-    const Shown* box = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->title.str() + "|" + box->text.str() + "|" + box->bitmap.str(),
-              std::string(row.title) + "|File written:\nc:\\a.slp|" + row.bitmap);
-    Texts labels;
-    for (const auto& button : box->buttons)
-        labels.push_back(button.label.str());
-    EXPECT_EQ(labels, row.labels);
-    EXPECT_EQ(result, box->buttons.back().result);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-}
-
 int show_info(const GwString& text) {
     CErrorHandler::Info(text);
     return GwMB_RESULT_OK;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, CErrorHandlerBox,
-    testing::Values(
-        BoxRow{"Error", CErrorHandler::show_error, "ZEP Error: ", "mb_stop", {"OK"}},
-        BoxRow{"Data", CErrorHandler::show_data, "ZEP Data: ", "mb_info", {"OK"}},
-        BoxRow{"Info", show_info, " Information ", "mb_info", {"OK"}},
-        BoxRow{
-            "Extra", CErrorHandler::show_extra, " Information ", "mb_info", {"OK", "OK for all"}}),
-    [](const testing::TestParamInfo<BoxRow>& info) { return info.param.name; });
-
-struct LanguageRow {
-    const char* name;
-    int language;
-    Texts labels; // Yes, No, Cancel
-};
-
-void PrintTo(const LanguageRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class CErrorHandlerQuestion : public CErrorHandlerTest,
-                              public testing::WithParamInterface<LanguageRow> {};
-
-TEST_P(CErrorHandlerQuestion, LabelsItsButtonsInTheInterfaceLanguageAndDefaultsToNo) {
-    GwLanguage::set_number(GetParam().language);
-    const Texts& labels = GetParam().labels;
-    const int codes[] = {GwMB_RESULT_YES, GwMB_RESULT_NO, GwMB_RESULT_CANCEL};
-    for (int i = 0; i < 3; ++i) {
-        GwScriptedAnswers::press_button(labels[static_cast<size_t>(i)].c_str());
-        EXPECT_EQ(CErrorHandler::Question("ZEP Setup", "Save?", 0x14200), codes[i]);
+TEST_F(CErrorHandlerTest, EachKindOfBoxHasItsTitleBitmapAndButtons) {
+    init();
+    struct Row {
+        int (*show)(const GwString&);
+        const char* box;
+        const char* buttons;
+        int last; // the code of the last button
+    };
+    for (const Row& row :
+         {Row{CErrorHandler::show_error, "ZEP Error: |t\nc:\\a.slp|mb_stop", "OK=6 ", 6},
+          Row{CErrorHandler::show_data, "ZEP Data: |t\nc:\\a.slp|mb_info", "OK=6 ", 6},
+          Row{show_info, " Information |t\nc:\\a.slp|mb_info", "OK=6 ", 6},
+          Row{CErrorHandler::show_extra, " Information |t\nc:\\a.slp|mb_info",
+              "OK=6 OK for all=17 ", 17}}) {
+        GwScriptedAnswers::answer_box(row.last);
+        EXPECT_EQ(row.show("t\nc:\\a.slp"), row.last);
+        EXPECT_EQ(box_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)), row.box);
+        EXPECT_EQ(buttons_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)), row.buttons);
     }
-    const Shown* box = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-    Texts shown;
-    for (const auto& button : box->buttons)
-        shown.push_back(button.label.str());
-    EXPECT_EQ(shown, labels);
-    EXPECT_EQ(box->title.str() + "|" + box->bitmap.str(), "ZEP Setup|mb_quest");
-    EXPECT_TRUE(box->buttons[1].is_default) << "No is the default";
-    // A yes/no question nobody answers is refused.
-    EXPECT_EQ(CErrorHandler::Question("Factory defaults", "Load anyway?", 0x4200), GwMB_RESULT_NO);
-    // show_extra's second button speaks the language as well ("OK für alle" in German).
-    GwScriptedAnswers::answer_box(17);
-    EXPECT_EQ(CErrorHandler::show_extra("x"), 17);
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->buttons[1].label,
-              GetParam().language == 49 ? "OK für alle" : "OK for all");
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
+    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, CErrorHandlerQuestion,
-    testing::Values(LanguageRow{"German", 49, {"Ja", "Nein", "Abbrechen"}},
-                    LanguageRow{"French", 33, {"Oui", "Non", "Annule"}},
-                    LanguageRow{"English", 1, {"Yes", "No", "Cancel"}},
-                    LanguageRow{"OtherIsEnglish", 44, {"Yes", "No", "Cancel"}}),
-    [](const testing::TestParamInfo<LanguageRow>& info) { return info.param.name; });
+TEST_F(CErrorHandlerTest, AQuestionSpeaksTheInterfaceLanguageAndDefaultsToNo) {
+    for (const auto& [language, buttons] : {std::pair{49, "Ja=10 Nein=17* Abbrechen=15 "},
+                                            {33, "Oui=10 Non=17* Annule=15 "},
+                                            {1, "Yes=10 No=17* Cancel=15 "},
+                                            {44, "Yes=10 No=17* Cancel=15 "}}) {
+        SCOPED_TRACE(language);
+        GwLanguage::set_number(language);
+        GwScriptedAnswers::reset();
+        GwScriptedAnswers::answer_box(GwMB_RESULT_CANCEL);
+        EXPECT_EQ(CErrorHandler::Question("ZEP Setup", "Save?", 0x14200), GwMB_RESULT_CANCEL);
+        EXPECT_EQ(box_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)),
+                  "ZEP Setup|Save?|mb_quest");
+        EXPECT_EQ(buttons_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)), buttons);
+        // A yes/no question nobody answers is refused.
+        EXPECT_EQ(CErrorHandler::Question("Defaults", "Load anyway?", 0x4200), GwMB_RESULT_NO);
+        // show_extra's second button speaks German too.
+        GwScriptedAnswers::answer_box(17);
+        EXPECT_EQ(CErrorHandler::show_extra("x"), 17);
+        EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->buttons[1].label,
+                  language == 49 ? "OK für alle" : "OK for all");
+    }
+}
 
 TEST_F(CErrorHandlerTest, AnInformationBoxShowsTheWaitCursorUntilAModalBoxOrItsEnd) {
     GwMessageBox* box = CErrorHandler::info_msg("Reading the parameters ...");

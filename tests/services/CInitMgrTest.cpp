@@ -8,6 +8,7 @@
 #include "GwLanguage.h"
 #include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
+#include "ShownText.h"
 #include "TempDir.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,45 +58,32 @@ protected:
     QByteArray saved_config;
 };
 
-TEST_F(CInitMgrTest, WritesEverySettingInOrderAndReadsItBack) {
-    CInitMgr::m_sComID = "/dev/ttyUSB0";
-    CInitMgr::m_sComBaudrate = "19200";
-    CInitMgr::m_sComDatabits = "7";
-    CInitMgr::m_sComStopbits = "2";
-    CInitMgr::m_sComParity = "e";
-    CInitMgr::m_sComStartRx = "1B";
-    CInitMgr::m_sComStopRx = "0D";
-    CInitMgr::m_sComStartTx = "02";
-    CInitMgr::m_sComStopTx = "03";
-    CInitMgr::set_unit("METRIC");
-    CInitMgr::set_browser("/usr/bin/firefox");
-    CInitMgr::set_language("049");
-    CInitMgr::m_sCompany = "VELT AG; Service";
-    CInitMgr::m_sUser = "Technician";
-    CInitMgr::_PromptOverwrite = CInitMgr::_ImmediateConnect = CInitMgr::_WelcomeScreen = 0;
-    CInitMgr::m_bLogOnlyReceive = CInitMgr::m_bSerialDump = 1;
-    CInitMgr::m_bAskForSave = 0;
-    CInitMgr::_LastZEPType = "ZEP100";
-    for (const char* f : {"c:\\scripts\\one.slp", "c:\\scripts\\two.slp", "\\home\\tech\\x.slp"})
-        CInitMgr::select_file(f);
+TEST_F(CInitMgrTest, ReadsEverySettingAndWritesItBackInOrder) {
+    const std::string full = "COMPORT=/dev/ttyUSB0;\nBAUDRATE=19200;\nDATABITS=7;\nSTOPBITS=2;\n"
+                             "PARITY=e;\nCOMPARStartRx=1B;\nCOMPARStopRx=0D;\nCOMPARStartTx=02;\n"
+                             "COMPARStopTx=03;\nUNIT=METRIC;\nBROWSER=/usr/bin/firefox;\n"
+                             "LANGUAGE=049;\nCompany=VELT AG; Service;\nUser=Technician;\n"
+                             "PromptOverwrite=NO\nImmediateConnect=NO\nWelcomeScreen=NO\n"
+                             "LogOnlyReceive=YES\nAskForSave=NO\nSerialDump=YES\n"
+                             "LastZEPType=ZEP100\nDataPath=\\home\\tech\n"
+                             "File=\\home\\tech\\x.slp\nFile=c:\\two.slp\n";
+    ASSERT_EQ(read(full), 1);
+    using C = CInitMgr;
+    EXPECT_EQ((std::vector<GwString>{C::GetComID(), C::GetComBaudrate(), C::GetComDatabits(),
+                                     C::GetComStopbits(), C::GetComParity(), C::GetComStartRx(),
+                                     C::GetComStopRx(), C::GetComStartTx(), C::GetComStopTx(),
+                                     C::GetUnit(), C::get_browser(), C::get_lang_str(),
+                                     C::GetCompany(), C::GetUser(), C::_LastZEPType,
+                                     C::get_filename(0), C::get_filename(2)}),
+              (std::vector<GwString>{"/dev/ttyUSB0", "19200", "7", "2", "e", "1B", "0D", "02", "03",
+                                     "METRIC", "/usr/bin/firefox", "049", "VELT AG; Service",
+                                     "Technician", "ZEP100", "\\home\\tech", "c:\\two.slp"}));
+    EXPECT_EQ((std::vector<int>{C::_PromptOverwrite, C::_ImmediateConnect, C::_WelcomeScreen,
+                                C::LogOnlyReceive(), C::AskForSave(), C::SerialDump(),
+                                C::GetUnitDisplay()}),
+              (std::vector<int>{0, 0, 0, 1, 0, 1, 1}));
     ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
-    const std::string written = ini();
-    EXPECT_EQ(written, "COMPORT=/dev/ttyUSB0;\nBAUDRATE=19200;\nDATABITS=7;\nSTOPBITS=2;\n"
-                       "PARITY=e;\nCOMPARStartRx=1B;\nCOMPARStopRx=0D;\nCOMPARStartTx=02;\n"
-                       "COMPARStopTx=03;\nUNIT=METRIC;\nBROWSER=/usr/bin/firefox;\n"
-                       "LANGUAGE=049;\nCompany=VELT AG; Service;\nUser=Technician;\n"
-                       "PromptOverwrite=NO\nImmediateConnect=NO\nWelcomeScreen=NO\n"
-                       "LogOnlyReceive=YES\nAskForSave=NO\nSerialDump=YES\nLastZEPType=ZEP100\n"
-                       "DataPath=\\home\\tech\nFile=\\home\\tech\\x.slp\n"
-                       "File=c:\\scripts\\two.slp\nFile=c:\\scripts\\one.slp\n");
-    // Read back into the defaults, every setting comes back: written again, the same file.
-    defaults();
-    ASSERT_EQ(CInitMgr::ReadInitFile(), 1);
-    EXPECT_EQ(GwLanguage::number(), 49) << "the language takes effect when it is read";
-    EXPECT_EQ(CInitMgr::get_lang_str(), "049");
-    ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
-    EXPECT_EQ(ini(), written);
-
+    EXPECT_EQ(ini(), full);
     // So do the defaults; "LANGUAGE=;" names no language and keeps the one there is.
     defaults();
     ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
@@ -105,68 +94,41 @@ TEST_F(CInitMgrTest, WritesEverySettingInOrderAndReadsItBack) {
     EXPECT_EQ(GwLanguage::number(), 33);
 }
 
-struct LineRow {
-    const char* name;
-    const char* text;
-    const char* changed; // the lines written back that differ from the defaults' file
-};
-
-void PrintTo(const LineRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class CInitMgrLine : public CInitMgrTest, public testing::WithParamInterface<LineRow> {};
-
-TEST_P(CInitMgrLine, IsReadAsDocumented) {
+TEST_F(CInitMgrTest, ReadsEachLineAsDocumented) {
+    // Each row: a settings text and the lines written back that differ from the defaults'.
+    const std::pair<const char*, const char*> rows[] = {
+        {"COMPORT=COM10;\n", "COMPORT=COM10;\n"}, // all five characters
+        {"COMPORT=COM3\n", "COMPORT=COM3;\n"},    // without ";" the last character stays
+        {"BAUDRATE=9600; \n", "BAUDRATE=9600;\n"},
+        {"PARITY=N;\r\nDATABITS=8;\r\n", "DATABITS=8;\nPARITY=N;\n"},
+        {"PromptOverwrite=no\n", "PromptOverwrite=NO\n"},
+        {"PromptOverwrite=0\nImmediateConnect=0\nSerialDump=1\n", ""}, // only NO, only YES
+        {"AskForSave =  NO  \nWelcomeScreen=No\n", "WelcomeScreen=NO\nAskForSave=NO\n"},
+        {"LogOnlyReceive=yes\n", "LogOnlyReceive=YES\n"},
+        {"LANGUAGE=49;\n", "LANGUAGE=049;\n"},
+        {"BROWSER=x;\nUser=y;\nCompany=AB;\n", "Company=AB;\n"}, // one character is ignored
+        {"UNIT=METRIC;\n", "UNIT=METRIC;\n"},
+        {"UNIT=metric;\ncomport=COM2;\n[Section]\nFoo=bar\n\n", ""}, // case matters
+        {"LastZEPType= zep100 \n", "LastZEPType=ZEP100\n"},
+        {"DataPath= c:\\data \n", "DataPath=c:\\data\n"},
+        {"COMPORT=COM1;\nCOMPORT=COM2;\n", "COMPORT=COM2;\n"},
+        {"File=\r \nFile=\r  a.slp\nCOMPORT=CO\rM1;\n", "COMPORT=CO M1;\nFile=a.slp\n"},
+        {"File=\nFilename_old\nFile= a.slp\n", "File=a.slp\n"},
+        {"File=1\nFile=2\nFile=3\nFile=4\nFile=5\nFile=6\nFile=7\nFile=8\nFile=9\nFile=10\n",
+         "File=1\nFile=2\nFile=3\nFile=4\nFile=5\nFile=6\nFile=7\nFile=8\nFile=9\n"}};
     ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
-    const std::string defaults = "\n" + ini();
-    ASSERT_EQ(read(GetParam().text), 1);
-    ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
-    std::string changed;
-    std::istringstream written(ini());
-    for (std::string line; std::getline(written, line);)
-        changed += defaults.find("\n" + line + "\n") == std::string::npos ? line + "\n" : "";
-    EXPECT_EQ(changed, GetParam().changed);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CInitMgrLine,
-    testing::Values(
-        LineRow{"PortCom10KeepsAllFiveCharacters", "COMPORT=COM10;\n", "COMPORT=COM10;\n"},
-        LineRow{"PortWithoutSemicolonKeepsItsLastCharacter", "COMPORT=COM3\n", "COMPORT=COM3;\n"},
-        LineRow{"BlanksAfterTheSemicolon", "BAUDRATE=9600; \n", "BAUDRATE=9600;\n"},
-        LineRow{"WindowsLineEnds", "PARITY=N;\r\nDATABITS=8;\r\n", "DATABITS=8;\nPARITY=N;\n"},
-        LineRow{"NoInLowerCase", "PromptOverwrite=no\n", "PromptOverwrite=NO\n"},
-        LineRow{"ZeroIsNoNo", "PromptOverwrite=0\nImmediateConnect=0\n", ""},
-        LineRow{"NoWithBlanks", "AskForSave =  NO  \nWelcomeScreen=No\n",
-                "WelcomeScreen=NO\nAskForSave=NO\n"},
-        LineRow{"YesInLowerCase", "LogOnlyReceive=yes\n", "LogOnlyReceive=YES\n"},
-        LineRow{"OneIsNoYes", "SerialDump=1\n", ""},
-        LineRow{"Language49", "LANGUAGE=49;\n", "LANGUAGE=049;\n"},
-        LineRow{"BrowserOfOneCharacterIgnored", "BROWSER=x;\nUser=y;\n", ""},
-        LineRow{"CompanyOfTwoCharacters", "Company=AB;\n", "Company=AB;\n"},
-        LineRow{"UnitMetric", "UNIT=METRIC;\n", "UNIT=METRIC;\n"},
-        LineRow{"UnitAnythingElseIsInch", "UNIT=metric;\n", ""},
-        LineRow{"LastTypeUpperCased", "LastZEPType= zep100 \n", "LastZEPType=ZEP100\n"},
-        LineRow{"DataPathTrimmed", "DataPath= c:\\data \n", "DataPath=c:\\data\n"},
-        LineRow{"KeysAreCaseSensitive", "comport=COM2;\n", ""},
-        LineRow{"ALaterLineWins", "COMPORT=COM1;\nCOMPORT=COM2;\n", "COMPORT=COM2;\n"},
-        LineRow{"UnknownLinesIgnored", "[Section]\nFoo=bar\n\nCOMPORT=COM4;\n", "COMPORT=COM4;\n"},
-        LineRow{"AStrayCarriageReturnIsABlank", "File=\r \nFile=\r  a.slp\nCOMPORT=CO\rM1;\n",
-                "COMPORT=CO M1;\nFile=a.slp\n"},
-        LineRow{"AFileLineWithoutValueAddsNothing", "File=\nFilename_old\nFile= a.slp\n",
-                "File=a.slp\n"},
-        LineRow{"TenFileLinesKeepTheFirstNine",
-                "File=1\nFile=2\nFile=3\nFile=4\nFile=5\nFile=6\nFile=7\nFile=8\nFile=9\nFile=10\n",
-                "File=1\nFile=2\nFile=3\nFile=4\nFile=5\nFile=6\nFile=7\nFile=8\nFile=9\n"}),
-    [](const testing::TestParamInfo<LineRow>& info) { return info.param.name; });
-
-TEST_F(CInitMgrTest, AMissingFileKeepsEverySetting) {
-    CInitMgr::m_sComID = "COM2";
-    EXPECT_EQ(CInitMgr::ReadInitFile(), 0);
-    EXPECT_EQ(CInitMgr::GetComID(), "COM2");
-    CInitMgr::m_sInitFn = "";
-    EXPECT_EQ(CInitMgr::ReadInitFile() + CInitMgr::WriteInitFile(), 0);
+    const std::string defaults_file = "\n" + ini();
+    for (const auto& [text, changed] : rows) {
+        defaults();
+        ASSERT_EQ(read(text), 1);
+        ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
+        std::string written;
+        std::istringstream lines(ini());
+        for (std::string line; std::getline(lines, line);)
+            if (defaults_file.find("\n" + line + "\n") == std::string::npos)
+                written += line + "\n";
+        EXPECT_EQ(written, changed) << text;
+    }
 }
 
 TEST_F(CInitMgrTest, AValueWithALineBreakCannotSetAnotherSetting) {
@@ -226,35 +188,33 @@ INSTANTIATE_TEST_SUITE_P(
                     FillRow{"EmptyFillGivesTheTextUnchanged", "7", "", 3, "7"}),
     [](const testing::TestParamInfo<FillRow>& info) { return info.param.name; });
 
-TEST_F(CInitMgrTest, AProgramDirectoryThatCannotBeWrittenKeepsTheSettingsWithTheUser) {
-    CInitMgr::m_sProgramDir = (program.dir() + "not_a_directory/").c_str();
-    program.write("not_a_directory", "a file in the way");
+TEST_F(CInitMgrTest, TheFileIsKeptBesideTheProgramOrWithTheUser) {
+    // A missing file keeps every setting; without a file name nothing is read or written.
+    CInitMgr::m_sComID = "COM2";
+    EXPECT_EQ(CInitMgr::ReadInitFile(), 0);
+    EXPECT_EQ(CInitMgr::GetComID(), "COM2");
+    // A failed write leaves the previous file and reports it.
+    program.write("zepmain.ini", "COMPORT=COM1;\n");
+    GwAtomicFile::fail_writes_after(10);
+    EXPECT_EQ(CInitMgr::WriteInitFile(), 0);
+    GwAtomicFile::fail_writes_after(-1);
+    EXPECT_EQ(ini(), "COMPORT=COM1;\n");
+    EXPECT_FALSE(std::filesystem::exists(user_ini()));
+    // A program directory that cannot be written: the settings go to the user's copy, which
+    // is read first and kept up to date from then on.
+    CInitMgr::m_sProgramDir = (program.dir() + "zepmain.ini/").c_str();
     CInitMgr::m_sComID = "COM7";
     ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
-    EXPECT_EQ(TempDir::read(user_ini()).rfind("COMPORT=COM7;", 0), 0u);
+    CInitMgr::m_sProgramDir = program.dir().c_str();
     CInitMgr::m_sComID = "";
     ASSERT_EQ(CInitMgr::ReadInitFile(), 1);
     EXPECT_EQ(CInitMgr::GetComID(), "COM7");
-}
-
-TEST_F(CInitMgrTest, TheUsersCopyIsReadFirstAndKeptUpToDate) {
-    program.write("zepmain.ini", "COMPORT=COM1;\n");
-    config.write("zepsetup/zepmain.ini", "COMPORT=COM2;\n");
-    ASSERT_EQ(CInitMgr::ReadInitFile(), 1);
-    EXPECT_EQ(CInitMgr::GetComID(), "COM2");
     CInitMgr::m_sComID = "COM3";
     ASSERT_EQ(CInitMgr::WriteInitFile(), 1);
     EXPECT_EQ(ini(), "COMPORT=COM1;\n") << "the program's copy is not read any more";
     EXPECT_EQ(TempDir::read(user_ini()).rfind("COMPORT=COM3;", 0), 0u);
-}
-
-TEST_F(CInitMgrTest, AFailedWriteLeavesThePreviousFileAndReportsIt) {
-    program.write("zepmain.ini", "COMPORT=COM1;\n");
-    CInitMgr::m_sComID = "COM9";
-    GwAtomicFile::fail_writes_after(10);
-    EXPECT_EQ(CInitMgr::WriteInitFile(), 0);
-    EXPECT_EQ(ini(), "COMPORT=COM1;\n");
-    EXPECT_FALSE(std::filesystem::exists(user_ini()));
+    CInitMgr::m_sInitFn = "";
+    EXPECT_EQ(CInitMgr::ReadInitFile() + CInitMgr::WriteInitFile(), 0);
 }
 
 TEST_F(CInitMgrTest, InitFixesTheDirectoriesAndFindsTheHelpInTheLanguage) {
@@ -275,16 +235,11 @@ TEST_F(CInitMgrTest, InitFixesTheDirectoriesAndFindsTheHelpInTheLanguage) {
     EXPECT_EQ(CHelpManager::HelpSubDir, "help\\ZEP300\\deut\\");
     GwLanguage::set_number(1234);
     EXPECT_EQ(CInitMgr::get_lang_str(), "1234");
-}
-
-TEST_F(CInitMgrTest, WithoutHelpFilesTheUserIsToldAndTheHelpDirectoryStays) {
-    CHelpManager::HelpSubDir = "help\\ZEP200\\engl\\";
-    EXPECT_EQ(CInitMgr::BuildHelpSubDir(program.dir().c_str(), ""), 0);
-    EXPECT_EQ(CHelpManager::HelpSubDir, "help\\ZEP200\\engl\\");
-    const auto* box = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text, "Couldn't find help files!");
-    EXPECT_EQ(box->title, "ZEP Error: ");
+    // Without help files the user is told and the help directory stays.
+    EXPECT_EQ(CInitMgr::BuildHelpSubDir(config.dir().c_str(), ""), 0);
+    EXPECT_EQ(CHelpManager::HelpSubDir, "help\\ZEP300\\deut\\");
+    EXPECT_EQ(box_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)),
+              "ZEP Error: |Couldn't find help files!|mb_stop");
 }
 
 TEST_F(CInitMgrTest, ScannerVariablesComeFromTheLabelOfTheMainDialog) {
