@@ -43,17 +43,6 @@ std::string group_a(const std::string& section) {
     return "[a]\n[ParameterGroups]\nA=a\n[b]\n[A]\n" + section;
 }
 
-// Exposes the protected steps of the reader.
-class OpenReader : public CProfileReader {
-public:
-    using CProfileReader::CProfileReader;
-    using CProfileReader::get_description_number;
-    using CProfileReader::get_parameter_index;
-    using CProfileReader::HasMapping;
-    using CProfileReader::is_multidescriptive;
-    using CProfileReader::piece_of_string;
-};
-
 using Descriptions = std::unique_ptr<CDynParameterDescriptionArray>;
 
 Descriptions describe(CProfileReader& reader, int group) {
@@ -141,7 +130,7 @@ TEST(CProfileReader, MappingFollowsTheLanguageAndEndsAtTheNextParameter) {
 
 TEST(CProfileReader, AnyKeyWithMapIsNoParameterAndShortLinesGiveEmptyFields) {
     LanguageGuard english(1);
-    OpenReader reader(profile_from(group_a(
+    CProfileReader reader(profile_from(group_a(
         "Count=5\nInst=\nMode=Mode;BOOLEAN;1;0|1\nBITMAP=Bitmap;STRING;4\nMAPPING_001=No,Yes\n"
         "Map=Lower case map;STRING;4\nZOOMAP=z;INT;1\nShort=Only a label\nEmpty=\n")));
     Descriptions d = describe(reader, 0);
@@ -152,11 +141,6 @@ TEST(CProfileReader, AnyKeyWithMapIsNoParameterAndShortLinesGiveEmptyFields) {
     EXPECT_EQ(d->get(2)->m_sType.str() + d->get(2)->m_sDefInt.str(), "");
     EXPECT_EQ(d->get(3)->m_sID, "Empty");
     EXPECT_EQ(d->get(3)->m_sName, "");
-    EXPECT_EQ(reader.get_parameter_index(0, 0, 1), 2);
-    EXPECT_EQ(reader.get_parameter_index(0, 1, 1), 5);
-    for (int parameter : {4, -1}) // beyond the entries, or before them: no position
-        EXPECT_EQ(reader.get_parameter_index(0, parameter, 1), -1) << parameter;
-    EXPECT_EQ(reader.get_parameter_index(5, 0, 1), -1);
 }
 
 TEST(CProfileReader, TheCountEntryDecidesButNeverBeyondTheEntriesThere) {
@@ -184,21 +168,6 @@ TEST(CProfileReader, TheCountEntryDecidesButNeverBeyondTheEntriesThere) {
         EXPECT_EQ(reader.number_of_parameters(g), -1) << g;
         EXPECT_EQ(ids(reader, g), Texts{}) << g;
     }
-}
-
-TEST(CProfileReader, OutOfRangeQueriesGiveTheirFailureValues) {
-    OpenReader reader(profile_from(kSample));
-    EXPECT_EQ(reader.is_multidescriptive(1, 2), "1,2");
-    for (auto [group, parameter] :
-         {std::pair{1, 3}, std::pair{1, -1}, std::pair{2, 0}, std::pair{-1, 0}, std::pair{0, 2}}) {
-        EXPECT_EQ(reader.is_multidescriptive(group, parameter), "-1") << group << parameter;
-        const CParameterDescription d = reader.get_description_number(group, parameter, 1);
-        EXPECT_EQ(d.m_sName.str() + d.m_sType.str() + d.m_sGroupID.str(), "");
-        EXPECT_EQ(d.m_pMapping, nullptr);
-    }
-    GwString range = "0|1";
-    EXPECT_EQ(reader.HasMapping(0, 5, range), nullptr);
-    EXPECT_EQ(range, "0|1");
 }
 
 TEST(CProfileReader, GroupSectionsArePositionsNotNames) {
@@ -245,39 +214,7 @@ TEST(CProfileReader, MissingPartsGiveTheirFailureValues) {
         EXPECT_EQ(row.reader->number_of_parameter_descriptions_in_group(0), -1);
         EXPECT_EQ(ids(*row.reader, 0), Texts{});
     }
-    OpenReader none;
-    GwString range = "a|b";
-    EXPECT_EQ(none.HasMapping(0, 0, range), nullptr);
-    EXPECT_EQ(none.is_multidescriptive(0, 0), "-1");
-    EXPECT_EQ(none.get_parameter_index(0, 0, 1), -1);
 }
-
-namespace {
-
-struct FieldCase {
-    const char* name;
-    const char* line;
-    int field;
-    const char* result;
-};
-
-} // namespace
-
-class PieceOfString : public testing::TestWithParam<FieldCase> {};
-TEST_P(PieceOfString, PicksAField) {
-    EXPECT_EQ(OpenReader::piece_of_string(GetParam().line, GetParam().field), GetParam().result);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PieceOfString,
-    testing::Values(FieldCase{"first", "a;b;c", 0, "a"}, FieldCase{"middle", "a;b;c", 1, "b"},
-                    FieldCase{"missing_field_is_empty", "a;b", 5, ""},
-                    FieldCase{"field_ten_is_accepted", "0;1;2;3;4;5;6;7;8;9;10", 10, "10"},
-                    FieldCase{"field_eleven_gives_zero", "a;b", 11, "0"},
-                    FieldCase{"negative_gives_zero", "a;b", -1, "0"},
-                    FieldCase{"field_twenty_reads_nine", "0;1;2;3;4;5;6;7;8;unit", 20, "unit"},
-                    FieldCase{"empty_line_is_empty_even_for_eleven", "", 11, ""},
-                    FieldCase{"empty_field", "a;;c", 1, ""}),
-    [](const testing::TestParamInfo<FieldCase>& info) { return info.param.name; });
 
 TEST(CParameterDescription, CopiesOwnTheirCodeList) {
     CParameterDescription a;

@@ -57,65 +57,35 @@ Len=Length;INT;2;;20;1;5,7;;10;chars
 Label=Label;STRING;8;;;;;;ABC;
 )";
 
-struct TypeRow {
-    const char* name;
-    const char* lines; // parameter P of group G
-    const char* type;
-    const char* plain;
-    const char* coded;
-    const char* bounds;
-    const char* range0;
-    const char* range1;
-};
-
-void PrintTo(const TypeRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
 } // namespace
 
-class CScanRepoBuilderType : public testing::TestWithParam<TypeRow> {};
-
-TEST_P(CScanRepoBuilderType, GivesItsParameterLengthBoundsListsAndDefault) {
+TEST(CScanRepoBuilder, EachTypeGivesItsParameterWithLengthBoundsListsAndDefault) {
     LanguageGuard english(1);
-    const TypeRow& row = GetParam();
-    Repo repo = build(one_group(row.lines));
-    EXPECT_EQ(take_texts(repo->list_of_names()), Texts{"G"}) << "the group is made in any case";
-    EXPECT_EQ(repo->type("GP"), row.type);
-    EXPECT_EQ(repo->value("GP", 0), row.plain);
-    EXPECT_EQ(repo->value("GP", 1), row.coded);
-    EXPECT_EQ(repo->bounds("GP"), row.bounds);
-    EXPECT_EQ(joined(repo->range("GP", 0)), row.range0);
-    EXPECT_EQ(joined(repo->range("GP", 1)), row.range1);
+    // Parameter P of group G; its type | value(0) | value(1) | bounds | range(0) | range(1).
+    const std::pair<const char*, const char*> rows[] = {
+        {"P=p;ENUMERATEDINT;2;0|1|2;;;;;Medium;\nMAPPING_001=Low,Medium,High\n",
+         "ENUMERATEDINT|Medium|01||Low|Medium|High|0|1|2"},
+        {"P=p;BOOLEAN;1;No,Yes;;;;;Yes\n", "BOOLEAN|Yes|Yes||No|Yes|null"},
+        {"P=p;ENUMERATEDCHAR;2;A,B,C;;;;;C\n", "ENUMERATEDCHAR|C|C||A|B|C|null"}, // not filled
+        {"P=p;ENUMERATEDINT ;2;1,2;;;;;3\n", "ENUMERATEDINT|0|0||1|2|null"},      // default ignored
+        {"P=p;INT;4;;4000;500;1000,2000;;2500;Hz\n", "INT|2500|2500|500,4000|1000|2000|1000|2000"},
+        {"P=n;INT;3;a|b;10;1;;;50\nMAPPING_001=x,y\n", "INT|0|000|1,10||"}, // codes dropped
+        {"P=p;HEXCHAR;2;;7F;00;0A;;NA;\n", "HEXCHAR||00|00,7F|0A|0A"},      // NA is empty
+        {"P=p;STRING;8;;;;;;ABC;\n", "STRING|ABC|ABC|||"},                  // empty excludes
+        {"P=p;NULSTRING;6;;;;x;;dflt\n", "NULSTRING|dflt|dflt||null|null"}, // no lists
+        {"P=a;LISTEDINT;2;;;;;;0\nQ=b;CHAR;1;;;;;;x\nR=d;int;1\n", "||||null|null"}}; // none
+    for (const auto& [lines, expected] : rows) {
+        Repo repo = build(one_group(lines, 3));
+        EXPECT_EQ(take_texts(repo->list_of_names()), Texts{"G"}) << "the group is made anyway";
+        EXPECT_EQ(take_texts(repo->list_of_param_names("G")),
+                  expected[0] == '|' ? Texts{} : Texts{"GP"});
+        EXPECT_EQ(repo->type("GP").str() + "|" + repo->value("GP", 0).str() + "|" +
+                      repo->value("GP", 1).str() + "|" + repo->bounds("GP").str() + "|" +
+                      joined(repo->range("GP", 0)) + "|" + joined(repo->range("GP", 1)),
+                  expected)
+            << lines;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, CScanRepoBuilderType,
-    testing::Values(
-        TypeRow{"MappedEnumeration",
-                "P=p;ENUMERATEDINT;2;0|1|2;;;;;Medium;\nMAPPING_001=Low,Medium,High\n",
-                "ENUMERATEDINT", "Medium", "01", "", "Low|Medium|High", "0|1|2"},
-        TypeRow{"Boolean", "P=p;BOOLEAN;1;No,Yes;;;;;Yes\n", "BOOLEAN", "Yes", "Yes", "", "No|Yes",
-                "null"},
-        TypeRow{"CharEnumerationUnmappedIsNotFilled", "P=p;ENUMERATEDCHAR;2;A,B,C;;;;;C\n",
-                "ENUMERATEDCHAR", "C", "C", "", "A|B|C", "null"},
-        TypeRow{"DefaultThatIsNoValueIgnored", "P=p;ENUMERATEDINT ;2;1,2;;;;;3\n", "ENUMERATEDINT",
-                "0", "0", "", "1|2", "null"},
-        TypeRow{"Integer", "P=p;INT;4;;4000;500;1000,2000;;2500;Hz\n", "INT", "2500", "2500",
-                "500,4000", "1000|2000", "1000|2000"},
-        TypeRow{"IntegerIgnoresAnInvalidDefaultAndDropsItsCodes",
-                "P=n;INT;3;a|b;10;1;;;50\nMAPPING_001=x,y\n", "INT", "0", "000", "1,10", "", ""},
-        TypeRow{"ByteSequenceDefaultNaIsEmpty", "P=p;HEXCHAR;2;;7F;00;0A;;NA;\n", "HEXCHAR", "",
-                "00", "00,7F", "0A", "0A"},
-        TypeRow{"TextHasAnEmptyExcludeList", "P=p;STRING;8;;;;;;ABC;\n", "STRING", "ABC", "ABC", "",
-                "", ""},
-        TypeRow{"NulStringHasNoLists", "P=p;NULSTRING;6;;;;x;;dflt\n", "NULSTRING", "dflt", "dflt",
-                "", "null", "null"},
-        TypeRow{"ListedIntMakesNoParameter", "P=a;LISTEDINT;2;;;;;;0\n", "", "", "", "", "null",
-                "null"},
-        TypeRow{"CharMakesNoParameter", "P=b;CHAR;1;;;;;;x\n", "", "", "", "", "null", "null"},
-        TypeRow{"TypesAreCaseSensitive", "P=d;int;1\n", "", "", "", "", "null", "null"}),
-    [](const testing::TestParamInfo<TypeRow>& info) { return info.param.name; });
 
 TEST(CScanRepoBuilder, MakesOneGroupPerInstanceWithParametersOfItsOwn) {
     LanguageGuard english(1);

@@ -3,6 +3,7 @@
 #include "GwMessageBox.h"
 #include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
+#include "ShownText.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -17,56 +18,39 @@ namespace {
 
 using Shown = GwScriptedAnswers::Shown;
 
-// The buttons of what was shown last, as "label=result" with "*" after the default.
-std::string buttons_shown() {
-    std::string out;
-    for (const auto& b : GwScriptedAnswers::last(GwScriptedAnswers::Box)->buttons)
-        out += b.label.str() + "=" + std::to_string(b.result) + (b.is_default ? "* " : " ");
-    return out;
+const Shown* last_box() {
+    return GwScriptedAnswers::last(GwScriptedAnswers::Box);
 }
 
-struct BoxRow {
-    const char* name;
-    long set;
-    std::vector<const char*> labels; // in the order shown
-    const char* buttons;             // as buttons_shown gives them
-    int neutral;                     // closing without a button
-};
-
-void PrintTo(const BoxRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class GwMessageBoxSet : public testing::TestWithParam<BoxRow> {};
-
-TEST_P(GwMessageBoxSet, ShowsItsButtonsAndGivesEachButtonsCode) {
-    const BoxRow& row = GetParam();
-    for (const char* label : row.labels) {
-        GwScriptedAnswers::press_button(label);
-        GwMessageBox box(nullptr, "Text", "Title", row.set, "mb_quest");
-        const int result = box.go();
-        EXPECT_EQ(buttons_shown(), row.buttons);
-        EXPECT_NE(std::string(row.buttons).find(label + ("=" + std::to_string(result) + " ")),
-                  std::string::npos)
-            << label << " gave " << result;
-        EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->result, result);
-        // The same code answered by number.
-        GwScriptedAnswers::answer_box(result);
-        EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", row.set).go(), result);
+TEST(GwMessageBox, EachButtonSetShowsItsButtonsAndGivesEachButtonsCode) {
+    struct Row {
+        long set;
+        std::vector<const char*> labels; // in the order shown
+        const char* buttons;
+        int neutral; // closing without a button
+    };
+    for (const Row& row :
+         {Row{32, {"OK"}, "OK=6 ", 6}, Row{0x4200, {"Yes", "No"}, "Yes=10 No=17 ", 17},
+          Row{0x14200, {"Yes", "No", "Cancel"}, "Yes=10 No=17 Cancel=15 ", 15},
+          Row{16416, {"OK", "No"}, "OK=6 No=17 ", 17}}) {
+        SCOPED_TRACE(row.buttons);
+        GwScriptedAnswers::reset();
+        for (const char* label : row.labels) {
+            GwScriptedAnswers::press_button(label);
+            const int result = GwMessageBox(nullptr, "Text", "Title", row.set, "mb_quest").go();
+            EXPECT_EQ(buttons_of(last_box()), row.buttons);
+            EXPECT_NE(std::string(row.buttons).find(label + ("=" + std::to_string(result))),
+                      std::string::npos)
+                << label << " gave " << result;
+            EXPECT_EQ(last_box()->result, result);
+            GwScriptedAnswers::answer_box(result); // the same code answered by number
+            EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", row.set).go(), result);
+        }
+        EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
+        EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", row.set).go(), row.neutral);
+        EXPECT_EQ(GwScriptedAnswers::unanswered(), 1) << "a box nobody answers closes at once";
     }
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-    EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", row.set).go(), row.neutral);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1) << "a box nobody answers closes at once";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ButtonSets, GwMessageBoxSet,
-    testing::Values(
-        BoxRow{"Ok", 32, {"OK"}, "OK=6 ", 6},
-        BoxRow{"YesNo", 0x4200, {"Yes", "No"}, "Yes=10 No=17 ", 17},
-        BoxRow{"YesNoCancel", 0x14200, {"Yes", "No", "Cancel"}, "Yes=10 No=17 Cancel=15 ", 15},
-        BoxRow{"OkAndSecond", 16416, {"OK", "No"}, "OK=6 No=17 ", 17}),
-    [](const testing::TestParamInfo<BoxRow>& info) { return info.param.name; });
 
 TEST(GwMessageBox, RelabelledButtonsKeepTheirCodesAndTheDefaultIsMarked) {
     GwMessageBox box(nullptr, "Saved.", " Information ", 16416, "mb_info");
@@ -76,10 +60,8 @@ TEST(GwMessageBox, RelabelledButtonsKeepTheirCodesAndTheDefaultIsMarked) {
     EXPECT_EQ(box.button_text(GwMB_CANCEL), "") << "not in the set";
     GwScriptedAnswers::press_button("OK for all");
     EXPECT_EQ(box.go(), 17);
-    EXPECT_EQ(buttons_shown(), "OK=6 OK for all=17* ");
-    const Shown* shown = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-    EXPECT_EQ(shown->title + "|" + shown->text + "|" + shown->bitmap,
-              " Information |Saved.|mb_info");
+    EXPECT_EQ(buttons_of(last_box()), "OK=6 OK for all=17* ");
+    EXPECT_EQ(box_of(last_box()), " Information |Saved.|mb_info");
     // An answer that names no button of a box is not used.
     GwScriptedAnswers::answer_box(10);
     EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", GwMB_OK).go(), 6);
