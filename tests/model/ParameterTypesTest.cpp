@@ -114,6 +114,10 @@ struct HexCase {
     const char* out;
 };
 
+void PrintTo(const HexCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 std::string case_name(const testing::TestParamInfo<HexCase>& info) {
     return info.param.name;
 }
@@ -199,6 +203,10 @@ struct ValidityCase {
     const char* candidate;
     int valid;
 };
+
+void PrintTo(const ValidityCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 } // namespace
 
