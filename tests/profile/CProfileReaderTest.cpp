@@ -4,39 +4,18 @@
 #include "DynGwStringPtrArray.h"
 #include "GwProfile.h"
 #include "LanguageGuard.h"
+#include "ProfileSample.h"
 #include "ProfileText.h"
 #include "StringLists.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <sstream>
 
 namespace {
-
-const char* const kSample = R"([GeneralInformation]
-Version=2.1
-ResourceFile=ZEP100.cgw
-[ParameterGroups]
-Beep=Beeper
-Code=Code settings
-[Notes]
-Text=never read
-[Beep]
-Count=2
-Instances=
-Volume=Volume;ENUMERATEDINT;1;0|1|2;;;;;Medium;
-MAPPING_001=Low,Medium,High
-MAPPING_049=Leise,Mittel,Laut
-Tone=Tone;INT  ;4;;4000;500;1000,2000;x;2500;Hz;extra
-[Code]
-Count=3
-Instances=1,2
-Len=Length;INT;2;;20;1;5,7;;10;chars
-Suffix=Suffix;HEXCHAR;2;;7F;00;0A;;NA;
-Label=Label;STRING;8;;;;;;ABC;
-)";
 
 // A profile with one group "A" whose section holds the given lines.
 std::string group_a(const std::string& section) {
@@ -187,45 +166,36 @@ TEST(CProfileReader, MissingPartsGiveTheirFailureValues) {
     TempDir dir;
     dir.write("ZEP100/Profile.zep", kSample);
     // A file is found without regard to case.
-    CProfileReader file(GwString(dir.dir() + "zep100\\PROFILE.ZEP"));
-    EXPECT_EQ(file.number_of_groups(), 2);
+    EXPECT_EQ(CProfileReader(GwString(dir.dir() + "zep100\\PROFILE.ZEP")).number_of_groups(), 2);
     // Without "GeneralInformation" the groups still count.
     CProfileReader no_general(profile_from(group_a("Count=1\nInst=\nP=p;INT;1\n")));
     EXPECT_EQ(no_general.zep_version().str() + no_general.name_of_resource().str(), "");
     EXPECT_EQ(ids(no_general, 0), Texts{"P"});
-
-    struct Row {
-        const char* name;
-        std::unique_ptr<CProfileReader> reader;
-        int groups;
-    };
-    Row rows[] = {
-        {"missing file",
-         std::make_unique<CProfileReader>(GwString(dir.dir() + "ZEP100\\Nothing.zep")), 0},
-        {"no group list",
-         std::make_unique<CProfileReader>(profile_from("[GeneralInformation]\n[a]\n[b]\n")), 0},
-        {"no file", std::make_unique<CProfileReader>(), -1},
-        {"null profile", std::make_unique<CProfileReader>(std::unique_ptr<GwProfile>{}), -1}};
-    for (Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.reader->number_of_groups(), row.groups);
-        EXPECT_EQ(row.reader->all_group_names(), nullptr);
-        EXPECT_EQ(row.reader->number_of_parameters(0), -1);
-        EXPECT_EQ(row.reader->number_of_parameter_descriptions_in_group(0), -1);
-        EXPECT_EQ(ids(*row.reader, 0), Texts{});
+    // A missing file, a profile without group list, no file at all, a null profile.
+    CProfileReader missing(GwString(dir.dir() + "ZEP100\\Nothing.zep"));
+    CProfileReader no_groups(profile_from("[GeneralInformation]\n[a]\n[b]\n"));
+    CProfileReader none;
+    CProfileReader null_profile{std::unique_ptr<GwProfile>{}};
+    const std::pair<CProfileReader*, int> rows[] = {
+        {&missing, 0}, {&no_groups, 0}, {&none, -1}, {&null_profile, -1}};
+    for (size_t row = 0; row < std::size(rows); ++row) {
+        SCOPED_TRACE(row);
+        const auto& [reader, groups] = rows[row];
+        EXPECT_EQ(reader->number_of_groups(), groups);
+        EXPECT_EQ(reader->all_group_names(), nullptr);
+        EXPECT_EQ(reader->number_of_parameters(0), -1);
+        EXPECT_EQ(reader->number_of_parameter_descriptions_in_group(0), -1);
+        EXPECT_EQ(ids(*reader, 0), Texts{});
     }
 }
 
 TEST(CParameterDescription, CopiesOwnTheirCodeList) {
     CParameterDescription a;
-    a.m_sName = "n";
     a.m_pMapping = new_list({"0", "1"});
     CParameterDescription b(a);
     CParameterDescription c;
     c = b;
-    EXPECT_NE(b.m_pMapping, a.m_pMapping);
-    EXPECT_NE(c.m_pMapping, b.m_pMapping);
-    EXPECT_EQ(c.m_sName, "n");
+    EXPECT_TRUE(b.m_pMapping != a.m_pMapping && c.m_pMapping != b.m_pMapping);
     CParameterDescription d(std::move(c));
     EXPECT_EQ(c.m_pMapping, nullptr); // NOLINT: moved-from state is part of the contract
     d = std::move(a);

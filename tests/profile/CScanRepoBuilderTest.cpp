@@ -4,6 +4,7 @@
 #include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
 #include "LanguageGuard.h"
+#include "ProfileSample.h"
 #include "ProfileText.h"
 #include "StringLists.h"
 #include "TempDir.h"
@@ -37,25 +38,6 @@ std::string joined(const DynGwStringPtrArray* list) {
         out += (out.empty() ? "" : "|") + t;
     return out;
 }
-
-const char* const kSample = R"([GeneralInformation]
-Version=2.1
-[ParameterGroups]
-Beep=Beeper
-Code=Code settings
-[Notes]
-[Beep]
-Count=1
-Instances=
-Volume=Volume;ENUMERATEDINT;1;0|1|2;;;;;Medium;
-MAPPING_001=Low,Medium,High
-MAPPING_049=Leise,Mittel,Laut
-[Code]
-Count=2
-Instances=1,2,3
-Len=Length;INT;2;;20;1;5,7;;10;chars
-Label=Label;STRING;8;;;;;;ABC;
-)";
 
 } // namespace
 
@@ -91,11 +73,12 @@ TEST(CScanRepoBuilder, MakesOneGroupPerInstanceWithParametersOfItsOwn) {
     LanguageGuard english(1);
     Repo repo = build(kSample);
     EXPECT_EQ(repo->HasChanged(), 0);
-    EXPECT_EQ(take_texts(repo->list_of_names()), (Texts{"Beep", "Code1", "Code2", "Code3"}));
-    EXPECT_EQ(take_texts(repo->list_of_param_names("Code2")), (Texts{"Code2Len", "Code2Label"}));
+    EXPECT_EQ(take_texts(repo->list_of_names()), (Texts{"Beep", "Code1", "Code2"}));
+    EXPECT_EQ(take_texts(repo->list_of_param_names("Code2")),
+              (Texts{"Code2Len", "Code2Suffix", "Code2Label"}));
     ASSERT_EQ(repo->set_value("Code1Len", "3", 0), 1);
     EXPECT_EQ(repo->value("Code1Len", 0), "3");
-    EXPECT_EQ(repo->value("Code3Len", 0), "10");
+    EXPECT_EQ(repo->value("Code2Len", 0), "10");
 }
 
 TEST(CScanRepoBuilder, ValueTextsFollowTheLanguage) {
@@ -158,7 +141,7 @@ TEST(CScanRepoBuilder, ReadsAFileAndEachRepositoryOutlivesTheBuilder) {
         second.reset(builder.build_repo(GwString(dir.dir() + "ZEP100\\profile.zep")));
         missing.reset(builder.build_repo(GwString(dir.file("nothing.zep"))));
     }
-    ASSERT_EQ(first->size(), 4);
+    ASSERT_EQ(first->size(), 3);
     ASSERT_EQ(first->set_value("Code1Len", "12", 0), 1);
     EXPECT_EQ(second->value("Code1Len", 0), "10");
     ASSERT_NE(missing, nullptr);

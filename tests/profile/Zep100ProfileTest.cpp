@@ -1,11 +1,12 @@
 // The real scanner type ZEP100 as the build copies it into the program directory: the
 // repository built from its Profile.zep holds every parameter line as written, in English,
 // German and French, and its coded defaults are the factory default lines of 3PRF1. The
-// expectations come from the profile's lines, split here with a few lines of their own.
+// expectations come from the profile's lines as written.
 #include "CInitMgr.h"
 #include "CParser.h"
 #include "CScanRepoBuilder.h"
 #include "EwRepository.h"
+#include "GwProfile.h"
 #include "LanguageGuard.h"
 #include "StringLists.h"
 
@@ -46,43 +47,32 @@ struct Line {
 };
 
 struct Group {
-    std::string key, text;
-    int count = 0;
-    std::string instances;
+    std::string key, instances;
+    int count;
     std::vector<Line> lines;
 };
 
+// The groups of the profile in order, read by section name (the reader under test goes by
+// position).
 std::vector<Group> read_profile() {
+    GwProfile p(GwString(kDir + "Profile.zep"));
     std::vector<Group> groups;
-    std::ifstream in(kDir + "Profile.zep");
-    std::string section;
-    Group* group = nullptr;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == ';')
-            continue;
-        if (line[0] == '[' || line.find('=') == std::string::npos) {
-            section = line.substr(1, line.find(']') - 1);
-            group = nullptr;
-            for (Group& g : groups)
-                group = g.key == section ? &g : group;
-            continue;
+    p.set_section("ParameterGroups");
+    for (int i = 0; i < p.value_count(); ++i)
+        groups.push_back({p.name(i).str(), "", 0, {}});
+    for (Group& g : groups) {
+        p.set_section(g.key);
+        g.count = p.value("Parameters", "").to_int();
+        g.instances = p.value("Instances", "").str();
+        for (int i = 2; i < p.value_count(); ++i) {
+            const std::string key = p.name(i).str();
+            if (key.rfind("MAPPING_", 0) == 0)
+                g.lines.back().map[key.substr(8)] = p.value(i).str();
+            else
+                g.lines.push_back({key, split(p.value(i).str(), ';'), {}});
+            g.lines.back().fields.resize(10);
         }
-        const std::string key = line.substr(0, line.find('='));
-        const std::string value = line.substr(key.size() + 1);
-        if (section == "ParameterGroups")
-            groups.push_back({key, value, 0, "", {}});
-        else if (group != nullptr && key == "Parameters")
-            group->count = std::stoi(value);
-        else if (group != nullptr && key == "Instances")
-            group->instances = value;
-        else if (group != nullptr && key.rfind("MAPPING_", 0) == 0)
-            group->lines.back().map[key.substr(8)] = value;
-        else if (group != nullptr)
-            group->lines.push_back({key, split(value, ';'), {}});
     }
-    for (Group& g : groups)
-        for (Line& l : g.lines)
-            l.fields.resize(10);
     return groups;
 }
 
