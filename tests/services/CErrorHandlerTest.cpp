@@ -191,13 +191,12 @@ protected:
     std::string english; // error 4 in English
 };
 
-// The placeholder text of number n, made from the placeholder of an unused number.
-GwString placeholder(const GwString& unused_text, unsigned unused, unsigned n) {
-    std::string text = unused_text.str();
-    const std::string number = std::to_string(unused);
-    const size_t at = text.find(number);
-    return at == std::string::npos ? unused_text
-                                   : GwString(text.replace(at, number.size(), std::to_string(n)));
+// A text without its digits: the placeholders of unused numbers differ only in those.
+std::string letters(const GwString& text) {
+    std::string out;
+    for (char c : text.str())
+        out += c >= '0' && c <= '9' ? "" : std::string(1, c);
+    return out;
 }
 
 TEST_P(CErrorHandlerShipped, EveryNumberInUseHasARealTextInTheLanguage) {
@@ -208,17 +207,17 @@ TEST_P(CErrorHandlerShipped, EveryNumberInUseHasARealTextInTheLanguage) {
     const GwString unused_error = CErrorHandler::error_msg(1, 0);
     const GwString unused_warning = CErrorHandler::warning(2, 0);
     EXPECT_EQ(unused_error.contains("1") + unused_warning.contains("2"), 2);
-    EXPECT_EQ(CErrorHandler::error_msg(3, 0), placeholder(unused_error, 1, 3));
+    EXPECT_EQ(letters(CErrorHandler::error_msg(3, 0)), letters(unused_error));
     // Every number some part of the system shows.
     for (unsigned n : {2,  4,  5,  6,  7,  11, 12, 13, 14, 17, 18, 19, 21, 22,
                        23, 26, 31, 32, 41, 49, 50, 51, 52, 54, 55, 56, 57, 58}) {
         const GwString t = CErrorHandler::error_msg(n, 0);
-        EXPECT_TRUE(t.len() >= 4 && t != placeholder(unused_error, 1, n)) << "error " << n;
+        EXPECT_TRUE(t.len() >= 4 && letters(t) != letters(unused_error)) << "error " << n;
     }
     for (unsigned n : {1,  5,  6,  7,  8,  9,  11, 12, 13, 16, 18, 19, 20, 21, 22, 23, 24, 25,
                        30, 31, 38, 39, 40, 44, 45, 47, 48, 49, 50, 51, 52, 57, 58, 59, 62}) {
         const GwString t = CErrorHandler::warning(n, 0);
-        EXPECT_TRUE(t.len() >= 4 && t != placeholder(unused_warning, 2, n)) << "warning " << n;
+        EXPECT_TRUE(t.len() >= 4 && letters(t) != letters(unused_warning)) << "warning " << n;
     }
 }
 

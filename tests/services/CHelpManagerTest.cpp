@@ -80,26 +80,19 @@ TEST_F(CHelpManagerTest, APageNameWithQuotesAndSemicolonsReachesTheBrowserAsOneA
     }
 }
 
-TEST_F(CHelpManagerTest, WithoutAChosenBrowserTheDesktopsDefaultOpensThePage) {
-    CHelpManager::DefaultOpeners = {"/no/such/opener", browser.path().c_str()};
-    CHelpManager::ContextHelp(nullptr, nullptr, GwUD("reading.htm"));
-    EXPECT_EQ(browser.arguments(), page("ZEP100/engl/reading.htm"));
-    EXPECT_EQ(CHelpManager::HtmlBrowser, "") << "the default is not remembered as a choice";
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::File), 0);
-}
-
 TEST_F(CHelpManagerTest, AChosenBrowserThatCannotStartIsReportedForgottenAndTheDefaultUsed) {
     QWidget frame;
     CErrorHandler::init(GwCore::of(&frame), nullptr);
     CHelpManager::HtmlBrowser = "/no/such/browser";
-    CHelpManager::DefaultOpeners = {browser.path().c_str()};
+    CHelpManager::DefaultOpeners = {"/no/such/opener", browser.path().c_str()}; // in turn
     CHelpManager::ContextHelp(nullptr, nullptr, GwUD("reading.htm"));
     const auto* box = GwScriptedAnswers::last(GwScriptedAnswers::Box);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text, CErrorHandler::error_msg(2, 0));
     EXPECT_EQ(box->title, "ZEP Error: ");
-    EXPECT_EQ(CHelpManager::HtmlBrowser, "");
+    EXPECT_EQ(CHelpManager::HtmlBrowser, "") << "forgotten; the default is no choice either";
     EXPECT_EQ(browser.arguments(), page("ZEP100/engl/reading.htm"));
+    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::File), 0);
     CErrorHandler::cleanup();
     CErrorHandler::_appfrm = nullptr;
 }
