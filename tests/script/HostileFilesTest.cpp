@@ -53,13 +53,6 @@ struct HostileCase {
     const char* name;
     std::string text;
 };
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const HostileCase& c, std::ostream* os) {
-    *os << c.name;
-}
-std::string hostile_name(const testing::TestParamInfo<HostileCase>& info) {
-    return info.param.name;
-}
 
 std::vector<HostileCase> hostile_scripts() {
     const std::string long_line(5000, 'A');
@@ -117,7 +110,7 @@ TEST_P(HostileScript, IsReadWithoutHarm) {
     expect_valid(*fresh);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileScript, testing::ValuesIn(hostile_scripts()), hostile_name);
+INSTANTIATE_TEST_SUITE_P(Files, HostileScript, testing::ValuesIn(hostile_scripts()), RowName());
 
 namespace {
 
@@ -167,8 +160,7 @@ TEST_P(HostileTemplate, PrintsAndExportsWithoutHarm) {
     EXPECT_EQ(TempDir::read(rtf), "fine\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileTemplate, testing::ValuesIn(hostile_templates()),
-                         hostile_name);
+INSTANTIATE_TEST_SUITE_P(Files, HostileTemplate, testing::ValuesIn(hostile_templates()), RowName());
 
 TEST(HostileTemplate, ExpectedOutputsOfFaultyPlaceholders) {
     LanguageGuard english(1);

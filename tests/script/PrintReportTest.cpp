@@ -237,9 +237,6 @@ protected:
     LanguageGuard m_language{GetParam()};
     ScannerDir m_dir;
 };
-std::string language_name(const testing::TestParamInfo<int>& info) {
-    return info.param == 1 ? "English" : info.param == 49 ? "German" : "French";
-}
 } // namespace
 
 TEST_P(Zep100Print, ReportHoldsTheValues) {
@@ -277,4 +274,4 @@ TEST_P(Zep100Print, ReportHoldsTheValues) {
     EXPECT_NE(all.find(rule3), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Zep100Print, testing::Values(1, 49, 33), language_name);
+INSTANTIATE_TEST_SUITE_P(Languages, Zep100Print, testing::Values(1, 49, 33), LanguageName());

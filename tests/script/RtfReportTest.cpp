@@ -216,13 +216,6 @@ struct NameCase {
     const char* chosen;
     const char* result;
 };
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const NameCase& c, std::ostream* os) {
-    *os << c.name;
-}
-std::string name_case_name(const testing::TestParamInfo<NameCase>& info) {
-    return info.param.name;
-}
 } // namespace
 
 class RtfFileName : public testing::TestWithParam<NameCase> {};
@@ -249,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"trailing_dot", "c:\\rep\\line4.", "c:\\rep\\line4.RTF"},
                     NameCase{"hidden_name", "c:\\rep\\.line4", "c:\\rep\\.line4.RTF"},
                     NameCase{"slashes", "/home/u.x/line4", "/home/u.x/line4.RTF"}),
-    name_case_name);
+    RowName());
 
 TEST(RtfFileName, CancelGivesEmpty) {
     GwScriptedAnswers::cancel_file();

@@ -47,13 +47,6 @@ struct TokenCase {
     const char* line;
     std::string output;
 };
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const TokenCase& c, std::ostream* os) {
-    *os << c.name;
-}
-std::string token_name(const testing::TestParamInfo<TokenCase>& info) {
-    return info.param.name;
-}
 
 class TemplateToken : public Report, public testing::WithParamInterface<TokenCase> {};
 
@@ -111,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"special_key_by_beginning", "$$Typewriter", "100"},
         TokenCase{"from", "$$From", "ZEP Setup V2.0.1"},
         TokenCase{"empty_line_is_the_marker", "", kMarker}),
-    token_name);
+    RowName());
 
 TEST_F(Report, ComparisonValuesWithFormOne) {
     EXPECT_EQ(line("$$H0B", 0), "5");
