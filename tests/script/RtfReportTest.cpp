@@ -148,10 +148,10 @@ INSTANTIATE_TEST_SUITE_P(LanguagesAndStates, Zep100Rtf,
 
 TEST_F(RtfReport, ValuesBeyondAsciiAreEscaped) {
     m_dir.write("rtf_001.tpl", "{\\rtf1 [$$CVI ]\\par\n}\n");
-    m_repo->set_value("CVI", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xFF", 1);
+    m_repo->set_value("CVI", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xFF \xF8\x80", 1);
     ASSERT_EQ(export_to("u.rtf"), 1);
     EXPECT_EQ(TempDir::read(m_dir.file("u.rtf")),
-              "{\\rtf1 [\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff]\\par\n}\n");
+              "{\\rtf1 [\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff \\'f8\\'80]\\par\n}\n");
 }
 
 TEST_F(RtfReport, EmptyResultsGiveEmptyLines) {

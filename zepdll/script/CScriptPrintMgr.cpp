@@ -44,7 +44,11 @@ GwString rtf_escape(const GwString& text) {
             ++i;
             continue;
         }
-        const int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+        // Bytes that follow a lead byte; -1 for a byte that cannot begin a sequence.
+        const int extra = (c >= 0xF0 && c < 0xF5)   ? 3
+                          : (c >= 0xE0 && c < 0xF0) ? 2
+                          : (c >= 0xC2 && c < 0xE0) ? 1
+                                                    : -1;
         unsigned long cp = extra == 3 ? c & 0x07u : extra == 2 ? c & 0x0Fu : c & 0x1Fu;
         bool valid = extra > 0 && i + static_cast<size_t>(extra) < s.size();
         for (int k = 1; valid && k <= extra; ++k) {
