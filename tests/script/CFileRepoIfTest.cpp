@@ -8,10 +8,13 @@
 #include "GwScriptedAnswers.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
+#include "ShownText.h"
 
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -56,9 +59,6 @@ struct LineRuleCase {
     const char* line;
     const char* text; // null: the line is not used
 };
-std::string line_rule_name(const testing::TestParamInfo<LineRuleCase>& info) {
-    return info.param.name;
-}
 } // namespace
 
 class ParameterLine : public testing::TestWithParam<LineRuleCase> {};
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LineRuleCase{"empty_line", "", nullptr},
                     LineRuleCase{"only_the_first_equals_goes", "CVI=A=B", "CVIA=B"},
                     LineRuleCase{"equals_before_position_two", "=AB=1", "=AB1"}),
-    line_rule_name);
+    RowName());
 
 // ---- sections --------------------------------------------------------------------------------
 
@@ -144,75 +144,64 @@ struct HeaderCase {
     std::string text;
     CFileRepoIf::HeaderStatus status;
     const char* code;
+    int message; // what the check shows before the file name: error 11, warning 20 or 24 + 25
 };
-std::string header_name(const testing::TestParamInfo<HeaderCase>& info) {
-    return info.param.name;
+std::string header_message(int message) {
+    if (message == 11)
+        return CErrorHandler::error_msg(11, 1).str();
+    if (message == 20)
+        return CErrorHandler::warning(20, 1).str();
+    return (CErrorHandler::warning(24, 1) + CErrorHandler::warning(25, 1)).str();
 }
+const std::string kScript = "[VELT AG, Script ZEP Language]\n";
 } // namespace
 
 class ScriptHeader : public testing::TestWithParam<HeaderCase> {};
-TEST_P(ScriptHeader, IsReadWithoutMessages) {
+TEST_P(ScriptHeader, IsReadAndCheckedWithItsMessage) {
+    LanguageGuard english(1);
     TempDir tmp;
     const std::string path = tmp.write("h.slp", GetParam().text);
     const CFileRepoIf::ScriptHeader h = CFileRepoIf::read_script_header(path);
     EXPECT_EQ(h.status, GetParam().status);
     EXPECT_EQ(h.type_code.str(), GetParam().code);
-    EXPECT_EQ(GwScriptedAnswers::shown().size(), 0u);
+    EXPECT_EQ(GwScriptedAnswers::shown().size(), 0u) << "reading shows nothing";
+
+    GwString code = "kept";
+    const int ok = CFileRepoIf::check_script_header(path, code);
+    EXPECT_EQ(ok, GetParam().status == CFileRepoIf::kHeaderOk ? 1 : 0);
+    EXPECT_EQ(code.str(), ok ? GetParam().code : "kept");
+    const GwScriptedAnswers::Shown* box = GwScriptedAnswers::last(GwScriptedAnswers::Box);
+    EXPECT_EQ(box_of(box),
+              ok ? "" : "ZEP Error: |" + header_message(GetParam().message) + path + "|mb_stop");
 }
 INSTANTIATE_TEST_SUITE_P(
     Files, ScriptHeader,
     testing::Values(
-        HeaderCase{"complete", "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\nType=100\n",
-                   CFileRepoIf::kHeaderOk, "100"},
+        HeaderCase{"complete", kScript + "[ZEP_Type_Target]\nType=100\n", CFileRepoIf::kHeaderOk,
+                   "100", 0},
         HeaderCase{"blanks_and_comment",
-                   "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\n"
-                   "  Version=2 ;v\n\tType=200  ; other scanner\n",
-                   CFileRepoIf::kHeaderOk, "200"},
-        HeaderCase{"first_type_line_counts",
-                   "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\nType=100\nType=300\n",
-                   CFileRepoIf::kHeaderOk, "100"},
+                   kScript + "[ZEP_Type_Target]\n  Version=2 ;v\n\tType=200  ; other scanner\n",
+                   CFileRepoIf::kHeaderOk, "200", 0},
+        HeaderCase{"first_type_line_counts", kScript + "[ZEP_Type_Target]\nType=100\nType=300\n",
+                   CFileRepoIf::kHeaderOk, "100", 0},
         HeaderCase{"type_in_another_section_does_not_count",
-                   "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\n[Parameter]\nType=100\n",
-                   CFileRepoIf::kHeaderNoType, ""},
-        HeaderCase{"no_target", "[VELT AG, Script ZEP Language]\n[Parameter]\nH0B=5\n",
-                   CFileRepoIf::kHeaderNoTarget, ""},
+                   kScript + "[ZEP_Type_Target]\n[Parameter]\nType=100\n",
+                   CFileRepoIf::kHeaderNoType, "", 24},
+        HeaderCase{"no_target", kScript + "[Parameter]\nH0B=5\n", CFileRepoIf::kHeaderNoTarget, "",
+                   20},
         HeaderCase{"not_a_script", "[ZEP_Type_Target]\nType=100\n", CFileRepoIf::kHeaderNotAScript,
-                   ""},
-        HeaderCase{"binary", std::string("\0\x01[\xff\n\0]", 7), CFileRepoIf::kHeaderNotAScript,
-                   ""}),
-    header_name);
+                   "", 11},
+        HeaderCase{"binary", std::string("\0\x01[\xff\n\0]", 7), CFileRepoIf::kHeaderNotAScript, "",
+                   11}),
+    RowName());
 
-TEST(ScriptHeaderCheck, ShowsTheMessageOfEachFailure) {
-    LanguageGuard english(1);
+TEST(ScriptHeader, MissingFileIsNoScriptAndNoNameShowsNothing) {
     TempDir tmp;
-    GwString code = "kept";
+    GwString code;
     EXPECT_EQ(CFileRepoIf::check_script_header("", code), 0);
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
-
-    const std::string missing = tmp.file("missing.slp");
-    EXPECT_EQ(CFileRepoIf::check_script_header(missing, code), 0);
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->text.str(),
-              (CErrorHandler::error_msg(11, 1) + missing).str());
-
-    const std::string no_target = tmp.write("a.slp", "[VELT AG, Script ZEP Language]\n");
-    EXPECT_EQ(CFileRepoIf::check_script_header(no_target, code), 0);
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->text.str(),
-              (CErrorHandler::warning(20, 1) + no_target).str());
-
-    const std::string no_type =
-        tmp.write("b.slp", "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\nVersion=1\n");
-    EXPECT_EQ(CFileRepoIf::check_script_header(no_type, code), 0);
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->text.str(),
-              (CErrorHandler::warning(24, 1) + CErrorHandler::warning(25, 1) + no_type).str());
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Box)->title.str(), "ZEP Error: ");
-    EXPECT_EQ(code.str(), "kept");
-
-    const std::string other = tmp.write("c.slp", "[VELT AG, Script ZEP Language]\n"
-                                                 "[ZEP_Type_Target]\nType=200\n");
-    const int boxes = GwScriptedAnswers::count(GwScriptedAnswers::Box);
-    EXPECT_EQ(CFileRepoIf::check_script_header(other, code), 1);
-    EXPECT_EQ(code.str(), "200");
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), boxes);
+    EXPECT_EQ(CFileRepoIf::read_script_header(tmp.file("none.slp")).status,
+              CFileRepoIf::kHeaderNotAScript);
 }
 
 // ---- reading ---------------------------------------------------------------------------------

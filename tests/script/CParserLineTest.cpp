@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <regex>
 
 namespace {
@@ -67,10 +69,6 @@ struct LineCase {
     std::vector<std::string> pairs;
 };
 
-std::string line_case_name(const testing::TestParamInfo<LineCase>& info) {
-    return info.param.name;
-}
-
 } // namespace
 
 class DataLine : public testing::TestWithParam<LineCase> {};
@@ -108,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"unnamed_parameter_only_first", "UN", "3UNX512", {"UNX=5"}},
         LineCase{"negative_length_takes_nothing", "NG", "3NGQR1", {"NGQ=", "NGR=1"}},
         LineCase{"group_only", "G1", "3G1", {}}, LineCase{"empty_line", "G1", "", {}}),
-    line_case_name);
+    RowName());
 
 TEST(DataLine, NeedsTheGroupsNamesAsCurrentList) {
     Repo repo = repo_from(kLineProfile);
@@ -213,9 +211,6 @@ struct OccurrenceCase {
     int position;
     const char* removed;
 };
-std::string occurrence_name(const testing::TestParamInfo<OccurrenceCase>& info) {
-    return info.param.name;
-}
 } // namespace
 
 class NthOccurrence : public testing::TestWithParam<OccurrenceCase> {};
@@ -239,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OccurrenceCase{"zero_step_moves_on", "xxy", "y", 1, 0, 0, 2, "xx"},
                     OccurrenceCase{"negative_start_is_the_start", "yx", "y", 1, -5, 1, 0, "x"},
                     OccurrenceCase{"at_the_very_end", "ab$$", "$$", 1, 0, 1, 2, "ab"}),
-    occurrence_name);
+    RowName());
 
 namespace {
 struct StripCase {
@@ -249,9 +244,6 @@ struct StripCase {
     const char* front;
     const char* tail;
 };
-std::string strip_name(const testing::TestParamInfo<StripCase>& info) {
-    return info.param.name;
-}
 } // namespace
 
 class StripString : public testing::TestWithParam<StripCase> {};
@@ -267,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, StripString,
                                          StripCase{"empty_pattern", "00", "", "00", "00"},
                                          StripCase{"empty_text", "", "00", "", ""},
                                          StripCase{"no_match", "1200", "3", "1200", "1200"}),
-                         strip_name);
+                         RowName());
 
 TEST(ExtrasInsertionPoint, AnywhereInTheLine) {
     EXPECT_EQ(CParser::is_extras_insertion_point("\\par $$Extras"), 1);
@@ -299,9 +291,6 @@ struct TemplateCase {
     int form;
     const char* result;
 };
-std::string template_name(const testing::TestParamInfo<TemplateCase>& info) {
-    return info.param.name;
-}
 } // namespace
 
 class TemplateLine : public testing::TestWithParam<TemplateCase> {};
@@ -334,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "; by 'c:\\tpl'"},
                     TemplateCase{"from_names_the_version", "; $$From", 0, "; ZEP Setup V2.0.1"},
                     TemplateCase{"special_key_by_its_beginning", "$$Typewriter", 0, "100"}),
-    template_name);
+    RowName());
 
 TEST(TemplateLine, WithoutRepositoryUnchanged) {
     CParser parser;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct PrefixCase {
@@ -11,6 +13,10 @@ struct PrefixCase {
     const char* group;
     const char* prefix;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const PrefixCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string prefix_name(const testing::TestParamInfo<PrefixCase>& info) {
     return info.param.name;
@@ -23,6 +29,10 @@ struct TypeCase {
     unsigned to;
     const char* result;
 };
+// Test names in ctest show the row, not its bytes.
+void PrintTo(const TypeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string type_name(const testing::TestParamInfo<TypeCase>& info) {
     return info.param.name;

@@ -11,14 +11,37 @@
 #include "ProfileText.h"
 #include "TempDir.h"
 
-#include <filesystem>
+#include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 using Repo = std::unique_ptr<EwRepository>;
+
+// Table rows of the script tests carry a name: GoogleTest prints a row by it and ctest names the
+// test after it. (In the unnamed namespace of each test file, where its rows live.)
+namespace {
+template <typename Row>
+auto operator<<(std::ostream& os, const Row& row) -> decltype(os << row.name) {
+    return os << row.name;
+}
+struct RowName {
+    template <typename Row>
+    std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
+};
+// The three interface languages as test parameters.
+struct LanguageName {
+    std::string operator()(const testing::TestParamInfo<int>& info) const {
+        return info.param == 1 ? "English" : info.param == 49 ? "German" : "French";
+    }
+};
+} // namespace
 
 // The data directory of ZEP100 in the program directory, written the way the settings hold a
 // scanner directory (Windows separator at the end).

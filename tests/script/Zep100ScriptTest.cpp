@@ -14,10 +14,6 @@
 
 namespace {
 
-std::string language_name(const testing::TestParamInfo<int>& info) {
-    return info.param == 1 ? "English" : info.param == 49 ? "German" : "French";
-}
-
 std::map<std::string, std::string> coded_values(const EwRepository& repo) {
     std::map<std::string, std::string> out;
     for (const GwString& name : all_parameter_names(repo))
@@ -106,7 +102,7 @@ TEST_P(Zep100Script, FactoryDefaultsLoadWithoutRefusalAndGiveTheProfileDefaults)
     EXPECT_EQ(coded_values(*repo), defaults);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Zep100Script, testing::Values(1, 49, 33), language_name);
+INSTANTIATE_TEST_SUITE_P(Languages, Zep100Script, testing::Values(1, 49, 33), LanguageName());
 
 TEST(Zep100Files, FactoryDefaultsNameEveryParameterOnce) {
     LanguageGuard english(1);

@@ -2,10 +2,14 @@
 #pragma once
 
 #include "DynGwStringPtrArray.h"
+#include "GwStringPrint.h"
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
+
+using Texts = std::vector<std::string>;
 
 // A new list with the texts in order (the receiver owns it).
 inline DynGwStringPtrArray* new_list(std::initializer_list<const char*> texts) {
@@ -16,15 +20,16 @@ inline DynGwStringPtrArray* new_list(std::initializer_list<const char*> texts) {
 }
 
 // The texts of a list (a null slot reads "<null>"); an empty vector for a null list.
-inline std::vector<std::string> texts_of(const DynGwStringPtrArray* list) {
-    std::vector<std::string> out;
-    if (list == nullptr)
-        return out;
-    for (int i = 0; i < list->count(); ++i) {
+inline Texts texts_of(const DynGwStringPtrArray* list) {
+    Texts out;
+    for (int i = 0; list != nullptr && i < list->count(); ++i) {
         const GwString* s = list->get(i);
         out.push_back(s != nullptr ? s->str() : "<null>");
     }
     return out;
 }
 
-using Texts = std::vector<std::string>;
+// The same for a new list the caller owns, which is deleted.
+inline Texts take_texts(DynGwStringPtrArray* list) {
+    return texts_of(std::unique_ptr<DynGwStringPtrArray>(list).get());
+}

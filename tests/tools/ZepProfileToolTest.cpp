@@ -10,55 +10,43 @@
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun run_tool(const QStringList& args) {
+// The exit status (-1 when it did not end normally) and the standard output.
+std::pair<int, std::string> run_tool(const QStringList& args) {
     QProcess process;
     process.start(QString(ZEP_PROGRAM_DIR) + "/zepprofile", args);
-    ToolRun r;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.status = process.exitCode();
-    r.out = process.readAllStandardOutput().toStdString();
-    r.err = process.readAllStandardError().toStdString();
-    return r;
+        return {-1, ""};
+    return {process.exitCode(), process.readAllStandardOutput().toStdString()};
 }
-
-const char* const kProfile = "[GeneralInformation]\nVersion=3\n[ParameterGroups]\nBeep=Beeper\n"
-                             "[Notes]\n[Beep]\nCount=1\nInstances=1,2\n"
-                             "Volume=Volume;ENUMERATEDINT;1;0|1;;;;;Laut;\n"
-                             "MAPPING_001=Soft,Loud\nMAPPING_049=Leise,Laut\n";
 
 } // namespace
 
 TEST(ZepProfileTool, PrintsDescriptionsAndTheRepositoryInTheChosenLanguage) {
     TempDir dir;
-    const std::string path = dir.write("Profile.zep", kProfile);
-    const ToolRun german = run_tool({"--lang", "49", QString::fromStdString(path)});
-    ASSERT_EQ(german.status, 0) << german.err;
-    EXPECT_NE(german.out.find("Range    - Leise,Laut\n"), std::string::npos) << german.out;
-    EXPECT_NE(german.out.find("MAPPING  - 01\n"), std::string::npos);
-    EXPECT_NE(german.out.find("\nContents of EwRepository:"), std::string::npos);
-    EXPECT_NE(german.out.find("Beep2 . Beep2Volume . 1 : 1 : Laut : \n"), std::string::npos)
-        << german.out;
-
-    const ToolRun english = run_tool({QString::fromStdString(path)});
-    ASSERT_EQ(english.status, 0);
-    EXPECT_NE(english.out.find("Range    - Soft,Loud\n"), std::string::npos);
+    const QString path = QString::fromStdString(dir.write(
+        "Profile.zep", "[GeneralInformation]\n[ParameterGroups]\nBeep=Beeper\n[Notes]\n[Beep]\n"
+                       "Count=1\nInstances=1,2\nVolume=Volume;ENUMERATEDINT;1;0|1;;;;;Laut;\n"
+                       "MAPPING_001=Soft,Loud\nMAPPING_049=Leise,Laut\n"));
+    const auto [status, german] = run_tool({"--lang", "49", path});
+    ASSERT_EQ(status, 0);
+    for (const char* line :
+         {"Range    - Leise,Laut\n", "MAPPING  - 01\n",
+          "\nContents of EwRepository:", "Beep2 . Beep2Volume . 1 : 1 : Laut : \n"})
+        EXPECT_NE(german.find(line), std::string::npos) << line << german;
     // "Laut" is no English value: the default is ignored.
-    EXPECT_NE(english.out.find("Beep1 . Beep1Volume . 1 : 0 : 0 : \n"), std::string::npos)
-        << english.out;
+    const std::string english = run_tool({path}).second;
+    for (const char* line : {"Range    - Soft,Loud\n", "Beep1 . Beep1Volume . 1 : 0 : 0 : \n"})
+        EXPECT_NE(english.find(line), std::string::npos) << line << english;
 }
 
 TEST(ZepProfileTool, FailsForAnUnreadableFileOrWrongArguments) {
     TempDir dir;
-    EXPECT_EQ(run_tool({QString::fromStdString(dir.file("missing.zep"))}).status, 1);
-    EXPECT_EQ(run_tool({QString::fromStdString(dir.dir())}).status, 1); // a directory
-    EXPECT_EQ(run_tool({}).status, 2);
-    EXPECT_EQ(run_tool({"--lang", "7", "x.zep"}).status, 2);
-    EXPECT_EQ(run_tool({"a.zep", "b.zep"}).status, 2);
+    const QString missing = QString::fromStdString(dir.file("missing.zep"));
+    const QString directory = QString::fromStdString(dir.dir());
+    for (const auto& [args, status] : {std::pair<QStringList, int>{{missing}, 1},
+                                       {{directory}, 1},
+                                       {{}, 2},
+                                       {{"--lang", "7", "x.zep"}, 2},
+                                       {{"a.zep", "b.zep"}, 2}})
+        EXPECT_EQ(run_tool(args).first, status) << args.join(' ').toStdString();
 }

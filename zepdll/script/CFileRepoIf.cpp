@@ -103,11 +103,16 @@ int CFileRepoIf::store_line(const GwString& group, const GwString& line, int for
 }
 
 void CFileRepoIf::load_to_repository(DynGwStringPtrArray* lines, int form) {
+    if (!load_lines(lines, form))
+        CErrorHandler::show_error(CErrorHandler::warning(11, 0));
+}
+
+int CFileRepoIf::load_lines(DynGwStringPtrArray* lines, int form) {
     EwRepository* repo = repository();
     if (repo == nullptr || lines == nullptr)
-        return;
+        return 1;
     const std::unique_ptr<DynGwStringPtrArray> groups(repo->list_of_names());
-    int refused = 0;
+    int all_taken = 1;
     for (int i = 0; i < lines->count(); ++i) {
         const GwString* line = lines->get(i);
         if (line == nullptr)
@@ -116,10 +121,30 @@ void CFileRepoIf::load_to_repository(DynGwStringPtrArray* lines, int form) {
         if (group.is_empty())
             continue;
         if (!store_line(group, *line, form))
-            refused = 1;
+            all_taken = 0;
     }
-    if (refused)
-        CErrorHandler::show_error(CErrorHandler::warning(11, 0));
+    return all_taken;
+}
+
+int CFileRepoIf::load_parameter_lines(GwLineReader& in, int form) {
+    EwRepository* repo = repository();
+    if (repo == nullptr)
+        return 1;
+    int all_taken = 1;
+    GwString line;
+    while (in.read_line(line) && !is_a_section(line)) {
+        GwString text;
+        if (!parameter_line_text(line, text))
+            continue;
+        GwString group;
+        if (!get_group(repo, text, group))
+            continue;
+        // Every value is offered, also after a refusal: a refused value must not cost the
+        // values that follow it in the file.
+        if (!store_line(group, "3" + text, form))
+            all_taken = 0;
+    }
+    return all_taken;
 }
 
 int CFileRepoIf::commandfile_to_repository(const GwString& file, int form) {
@@ -158,9 +183,6 @@ int CFileRepoIf::scriptfile_to_repository(const GwString& file, GwMessageBox*& b
     }
     box = CErrorHandler::info_msg(CErrorHandler::warning(8, 1) + file);
 
-    GwString line;
-    int more = in.read_line(line);
-
     if (commandfile_to_repository(CInitMgr::scanner_sub_dir() + "3PRF1", 0) < 0) {
         const int answer = CErrorHandler::Question(CErrorHandler::error_msg(49, 0),
                                                    CErrorHandler::error_msg(7, 0), kYesNo);
@@ -171,22 +193,8 @@ int CFileRepoIf::scriptfile_to_repository(const GwString& file, GwMessageBox*& b
             return 0;
         }
     }
-
-    const std::unique_ptr<DynGwStringPtrArray> groups(repo->list_of_names());
-    int refused = 0;
-    for (; more && !is_a_section(line); more = in.read_line(line)) {
-        GwString text;
-        if (!parameter_line_text(line, text))
-            continue;
-        GwString group;
-        if (!get_group(repo, text, group))
-            continue;
-        // Every value is offered, also after a refusal: a refused value must not cost the
-        // values that follow it in the file.
-        if (!store_line(group, "3" + text, form))
-            refused = 1;
-    }
-    if (refused)
+    // The reader stands on the first line after "[Parameter]".
+    if (!load_parameter_lines(in, form))
         CErrorHandler::show_error(CErrorHandler::warning(11, 0));
     return 1;
 }
@@ -255,13 +263,17 @@ int CFileRepoIf::is_a_section(const GwString& line) {
 }
 
 CFileRepoIf::ScriptHeader CFileRepoIf::read_script_header(const GwString& file) {
-    ScriptHeader header;
     if (file.is_empty())
-        return header;
+        return ScriptHeader();
     GwLineReader in;
+    in.open(file);
+    return read_script_header(in);
+}
+
+CFileRepoIf::ScriptHeader CFileRepoIf::read_script_header(GwLineReader& in) {
+    ScriptHeader header;
     int status = 0;
     int line_number = 0;
-    in.open(file);
     if (!goto_section(in, "[VELT AG, Script ZEP Language]", status, line_number, 0)) {
         header.status = kHeaderNotAScript;
         return header;

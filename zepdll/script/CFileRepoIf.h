@@ -112,6 +112,8 @@ public:
     //   "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\n  Type=100 ; RV-4400\n"
     //     -> kHeaderOk, type code "100"
     static ScriptHeader read_script_header(const GwString& file);
+    // The same from a reader (rewound first); a reader without a file is no script.
+    static ScriptHeader read_script_header(GwLineReader& in);
     // The header check the main window runs before loading a script: 1 with type_code set
     // when the file may be loaded (the caller then compares the code with the selected
     // scanner type), 0 when it is not loaded. Shows error 11 + name (not a script), warning 20
@@ -141,6 +143,11 @@ protected:
     // The first of groups (in order) that the line names at its characters 1 to len(group),
     // or empty.   ("3H0B5", {"H", "H0"}) -> "H"
     GwString sets_group(DynGwStringPtrArray* groups, const GwString& line);
+    // The loading steps without messages: every data line of lines / every parameter line
+    // from the reader's position up to the next section header is stored (form as in
+    // load_to_repository). 1 when every value was taken, 0 when some were refused.
+    int load_lines(DynGwStringPtrArray* lines, int form);
+    int load_parameter_lines(GwLineReader& in, int form);
 
 private:
     EwRepository* repository() const { return *m_ppRepository; }

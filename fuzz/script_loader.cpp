@@ -1,0 +1,108 @@
+// Fuzzes the script and command file loader on the ZEP100 repository: arbitrary text as a
+// script (header, "[Parameter]" lines) and as a command file. Whatever it holds, every
+// enumeration and integer parameter must still hold a value its type accepts, and writing the
+// set through the script template must work.
+#include "CFileRepoIf.h"
+#include "CScanRepoBuilder.h"
+#include "EwDataSet.h"
+#include "EwRepository.h"
+#include "GwLanguage.h"
+#include "GwLineReader.h"
+#include "GwProfile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Probe : public CFileRepoIf {
+public:
+    using CFileRepoIf::CFileRepoIf;
+    using CFileRepoIf::load_lines;
+    using CFileRepoIf::load_parameter_lines;
+};
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const std::string& profile_text() {
+    static const std::string text = read_file(std::string(ZEP_PROGRAM_DIR) + "/ZEP100/Profile.zep");
+    return text;
+}
+
+const std::vector<GwString>& template_lines() {
+    static const std::vector<GwString> lines = [] {
+        std::vector<GwString> out;
+        GwLineReader in(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/scl_000.tpl");
+        for (GwString line; in.read_line(line);)
+            out.push_back(line);
+        return out;
+    }();
+    return lines;
+}
+
+// One parameter set for all runs (building one, or loading the factory defaults, per run would
+// cost most of the time). What a run leaves behind is a valid set, and the next run starts
+// from it.
+EwRepository*& repository() {
+    static EwRepository* repo = [] {
+        GwLanguage::set_number(1);
+        auto profile = std::make_unique<GwProfile>();
+        profile->load_text(profile_text());
+        CScanRepoBuilder builder;
+        return builder.build_repo_from_profile(std::move(profile));
+    }();
+    return repo;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    EwRepository* repo = repository();
+    Probe files(repository(), nullptr);
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const int form = size > 0 ? data[0] & 1 : 0;
+
+    GwLineReader in;
+    in.open_text(text);
+    const CFileRepoIf::ScriptHeader header = CFileRepoIf::read_script_header(in);
+    size_t total = static_cast<size_t>(header.type_code.len() + header.version.len());
+    int status = 0;
+    int line_number = 0;
+    if (CFileRepoIf::goto_section(in, "[Parameter]", status, line_number, 0))
+        total += static_cast<size_t>(files.load_parameter_lines(in, form));
+
+    DynGwStringPtrArray lines(10, 10);
+    std::istringstream command(text);
+    for (std::string line; std::getline(command, line);)
+        if (!line.empty() && line[0] == '3')
+            lines.add(line);
+    total += static_cast<size_t>(files.load_lines(&lines, form));
+
+    // Asked of each group itself: the repository-wide lookups search every group.
+    std::unique_ptr<DynGwStringPtrArray> groups(repo->list_of_names());
+    for (int g = 0; g < groups->count(); ++g) {
+        const EwDataSet* group = repo->item(*groups->get(g));
+        std::unique_ptr<DynGwStringPtrArray> names(group->list_of_names());
+        for (int i = 0; i < names->count(); ++i) {
+            const GwString& name = *names->get(i);
+            const GwString type = group->type(name);
+            const bool checked = type == "ENUMERATEDINT" || type == "ENUMERATEDCHAR" ||
+                                 type == "BOOLEAN" || type == "INT";
+            if (checked && !group->IsValid(name, group->value(name, 0)))
+                __builtin_trap(); // a refused value was stored after all
+        }
+    }
+    // A sample of the template's lines (all of them would dominate the run time).
+    const std::vector<GwString>& tpl = template_lines();
+    for (size_t i = size % 16; i < tpl.size(); i += 16)
+        total += static_cast<size_t>(files.instantiate_line(repo, tpl[i], "tpl", form).len());
+    return total == static_cast<size_t>(-1) ? 1 : 0;
+}

@@ -1,0 +1,349 @@
+// Groups and the repository: lookups by name in list order, which groups are asked and which
+// answer counts, neutral answers, the changed flag, dumps, difference lines, and who deletes
+// what (the sanitizer build fails on a leak or a double free along these paths).
+#include "EwDataSet.h"
+#include "EwEnumInt.h"
+#include "EwRangeChar.h"
+#include "EwRangeInt.h"
+#include "EwRepository.h"
+#include "EwString.h"
+#include "StringLists.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+EwType* new_int(const GwString& name, int value, const char* low = "0", const char* high = "99") {
+    auto* p = new EwRangeInt(name, "INT");
+    p->set_length("2");
+    p->set_bounds(low, high);
+    p->set_default(GwString(value));
+    return p;
+}
+
+EwType* new_text(const GwString& name, const char* value) {
+    auto* p = new EwString(name, "STRING");
+    p->set_default(value);
+    return p;
+}
+
+EwDataSet* add_group(EwRepository& repo, const char* name, std::initializer_list<EwType*> items) {
+    EwDataSet* g = new EwDataSet(name);
+    for (EwType* p : items)
+        g->add_item(p);
+    repo.add_item(g);
+    return g;
+}
+
+// Group "Code1": Code1Mode (BOOLEAN Off/On coded 0/1, length 2), Code1Len (INT 1..20, 5).
+std::unique_ptr<EwDataSet> make_group() {
+    auto g = std::make_unique<EwDataSet>("Code1");
+    EwType* mode = new EwEnumInt("Code1Mode", "BOOLEAN");
+    mode->set_length("2");
+    DynGwStringPtrArray* values = new_list({"Off", "On"});
+    mode->set_range(values, new_list({"0", "1"}));
+    mode->set_default("Off");
+    EwType* len = new_int("Code1Len", 5, "1", "20");
+    g->add_item(mode);
+    g->add_item(len);
+    return g;
+}
+
+// A name nobody has: every lookup gives its neutral answer and no setter claims success.
+void expect_neutral(EwDataSet& set, const GwString& x) {
+    SCOPED_TRACE(x.str());
+    EXPECT_EQ((std::vector<int>{set.IsActive(x), set.IsVisible(x), set.IsEnabled(x),
+                                set.IsValid(x, "On")}),
+              std::vector<int>(4, 0));
+    EXPECT_EQ((Texts{set.type(x).str(), set.length(x).str(), set.value(x, 1).str(),
+                     set.prf_value(x, 1).str(), set.bounds(x).str()}),
+              Texts(5, ""));
+    EXPECT_EQ(set.range(x, 0), nullptr);
+    DynGwStringPtrArray* list = nullptr;
+    EXPECT_EQ((std::vector<int>{set.set_active(x, 1), set.set_visible(x, 1), set.set_enabled(x, 1),
+                                set.set_length(x, "3"), set.set_value(x, "1", 1),
+                                set.set_prf_value(x, "1", 1), set.set_default(x, "1"),
+                                set.set_bounds(x, "1", "2"), set.set_range(x, list, nullptr)}),
+              std::vector<int>(9, 0));
+}
+
+} // namespace
+
+TEST(EwDataSet, PassesEachOperationToTheParameterOfThatName) {
+    auto g = make_group();
+    EXPECT_EQ(g->has_name("Code1") * 10 + g->has_name("Code"), 10);
+    EXPECT_EQ(texts_of(g->range("Code1Mode", 1)), (Texts{"0", "1"}));
+    // set_default answers 1 whether the parameter takes the value or not.
+    EXPECT_EQ(
+        (std::vector<int>{g->IsValid("Code1Mode", "On"), g->set_value("Code1Mode", "1", 1),
+                          g->set_value("Code1Len", "21", 0), g->set_prf_value("Code1Len", "7", 0),
+                          g->set_length("Code1Len", "3"), g->set_bounds("Code1Len", "6", "9"),
+                          g->set_default("Code1Len", "99"), g->set_active("Code1Len", 1),
+                          g->set_visible("Code1Len", 2), g->set_enabled("Code1Len", 3)}),
+        (std::vector<int>{1, 1, 0, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(take_texts(g->dump("|", ";", 0)),
+              (Texts{"Code1|Code1Mode|2;01;On;", "Code1|Code1Len|3;005;5;"}));
+    EXPECT_EQ(g->type("Code1Len") + g->prf_value("Code1Len", 1) + g->bounds("Code1Len"),
+              "INT0076,9");
+    EXPECT_EQ((std::vector<int>{g->IsActive("Code1Len"), g->IsVisible("Code1Len"),
+                                g->IsEnabled("Code1Len"), g->IsActive("Code1Mode")}),
+              (std::vector<int>{1, 2, 3, 0}));
+    EXPECT_EQ(take_texts(g->list_of_names()), (Texts{"Code1Mode", "Code1Len"}));
+    EXPECT_EQ(take_texts(EwDataSet("E").list_of_names()), Texts{});
+}
+
+TEST(EwDataSet, UnknownNamesGetNeutralAnswersAndTheFirstOfANameCounts) {
+    auto g = make_group();
+    // A prefix of a name, or the name with more after it, is a different name.
+    for (const char* name : {"Code1Nothing", "Code1Le", "Code1LenX", ""})
+        expect_neutral(*g, name);
+    EwDataSet twice("G");
+    EwType* first = new_text("GA", "one");
+    EwType* second = new_text("GA", "two");
+    EwType* unnamed = new_text("", "none");
+    twice.add_item(first);
+    twice.add_item(second);
+    twice.add_item(unnamed);
+    EXPECT_EQ(twice.value("GA", 0), "one");
+    ASSERT_EQ(twice.set_value("GA", "new", 0), 1);
+    EXPECT_EQ(second->value(0), "two");
+    EXPECT_EQ(twice.value("", 0), ""); // an unnamed parameter answers to no name
+}
+
+TEST(EwDataSet, DumpsAndCountsDifferences) {
+    auto g = make_group();
+    // Mode: "Off" coded "00" against an empty comparison value filled to "00": equal.
+    EXPECT_EQ(g->diff_measurement_method_1(), 1);
+    g->set_value("Code1Mode", "On", 0);
+    g->set_prf_value("Code1Len", "12", 0);
+    EXPECT_EQ(take_texts(g->dump(" . ", " : ", 0)),
+              (Texts{"Code1 . Code1Mode . 2 : 01 : On : ", "Code1 . Code1Len . 2 : 05 : 5 : "}));
+    EXPECT_EQ(take_texts(g->dump("|", ";", 1)),
+              (Texts{"Code1|Code1Mode|2;00;;", "Code1|Code1Len|2;12;12;"}));
+    EXPECT_EQ(g->diff_measurement_method_1(), 2);
+    g->set_prf_value("Code1Len", "5", 0);
+    g->set_prf_value("Code1Mode", "On", 0);
+    EXPECT_EQ(g->diff_measurement_method_1(), 0);
+}
+
+TEST(EwDataSet, DifferenceLinesInBothModes) {
+    auto g = make_group();
+    auto out = std::make_unique<DynGwStringPtrArray>(10, 10);
+    DynGwStringPtrArray* p = out.get();
+    g->set_prf_value("Code1Len", "5", 0);
+    g->diff_profiles(0, p, "Code1", 1);
+    g->diff_profiles(1, p, "Code1", 1);
+    EXPECT_EQ(out->count(), 0) << "nothing differs: nothing appended";
+    g->set_value("Code1Mode", "On", 0);
+    g->set_prf_value("Code1Mode", "Off", 0);
+    g->set_prf_value("Code1Len", "7", 0);
+    g->diff_profiles(0, p, "Code1", 1);
+    g->diff_profiles(1, p, "Code1", 0);
+    EXPECT_EQ(texts_of(p), (Texts{"3Code1Mode01Len05", "3Code1Mode00", "3Code1Len07"}));
+    DynGwStringPtrArray* none = nullptr;
+    g->diff_profiles(0, none, "Code1", 1); // no list to append to: nothing happens
+
+    // "NONAMEx" contains NONAME and is not exactly it: its first six characters go.
+    EwDataSet nonames("G1");
+    EwType* bare = new_text("G1NONAME", "x");
+    EwType* tagged = new_text("G1NONAMEAB", "y");
+    nonames.add_item(bare);
+    nonames.add_item(tagged);
+    out->clear();
+    nonames.diff_profiles(1, p, "G1", 1);
+    EXPECT_EQ(texts_of(p), (Texts{"3G1x", "3G1ABy"}));
+}
+
+TEST(EwRepository, ValueAsksOnlyGroupsWhoseNameIsAPrefixOtherLookupsAskAll) {
+    EwRepository repo;
+    add_group(repo, "Code", {new_int("CodeLen", 3, "1", "9")});
+    add_group(repo, "Code2", {new_int("Code2Len", 7, "2", "8")});
+    add_group(repo, "X", {new_int("Code2Mode", 4)});
+    // Code is a prefix of Code2Len: asked first, it answers empty, then Code2 answers.
+    EXPECT_EQ(repo.value("Code2Len", 1), "07");
+    EXPECT_EQ(repo.value("Code2Mode", 0), "");
+    EXPECT_EQ(repo.prf_value("Code2Mode", 1), "00");
+    EXPECT_EQ(repo.type("Code2Mode"), "INT");
+    EXPECT_EQ(repo.length("Code2Len"), "2");
+    EXPECT_EQ(repo.IsValid("Code2Len", "8") + repo.IsValid("Code2Len", "9"), 1);
+    // bounds asks only the first prefix group, even when it has no answer.
+    EXPECT_EQ(repo.bounds("CodeLen"), "1,9");
+    EXPECT_EQ(repo.bounds("Code2Len"), "");
+    for (const char* name : {"Z", "Code2Nothing"})
+        expect_neutral(repo, name);
+}
+
+TEST(EwRepository, TheFirstNonEmptyAnswerAndTheFirstGroupThatTakesASetting) {
+    EwRepository repo;
+    add_group(repo, "C", {new_text("CoX", "")});
+    add_group(repo, "Co", {new_text("CoX", "second")});
+    EXPECT_EQ(repo.value("CoX", 0), "second");
+    ASSERT_EQ(repo.set_prf_value("CoX", "p", 0), 1);
+    EXPECT_EQ(repo.item("C")->prf_value("CoX", 0), "p");
+    DynGwStringPtrArray* excludes = new_list({"7"});
+    ASSERT_EQ(repo.set_range("CoX", excludes, nullptr), 1);
+    EXPECT_EQ(repo.range("CoX", 0), excludes);
+    EXPECT_EQ(repo.set_length("CoX", "4") + repo.set_default("CoX", "d") +
+                  repo.set_bounds("CoX", "0", "3"),
+              3);
+    EXPECT_EQ(repo.item("C")->value("CoX", 0), "d");
+    EXPECT_EQ(repo.item("Co")->length("CoX"), "0");
+
+    // Flags count only an exact 1.
+    EwRepository flags;
+    add_group(flags, "A", {new_int("AX", 1)});
+    add_group(flags, "B", {new_int("AX", 1)});
+    EXPECT_EQ(flags.set_active("AX", 2), 1); // stored in group A only
+    EXPECT_EQ(flags.IsActive("AX"), 0);
+    flags.item("B")->set_active("AX", 1);
+    EXPECT_EQ(flags.IsActive("AX"), 1);
+    EXPECT_EQ(flags.set_visible("AX", 1) + flags.set_enabled("AX", 1), 2);
+    EXPECT_EQ(flags.IsVisible("AX") + flags.IsEnabled("AX"), 2);
+}
+
+TEST(EwRepository, SetValueTriesEachPrefixGroupInOrderAndMarksAChange) {
+    EwRepository repo;
+    add_group(repo, "Co", {new_int("CodeN", 1, "0", "5")});
+    add_group(repo, "Code", {new_int("CodeN", 1, "0", "50")});
+    add_group(repo, "X", {new_int("CodeN", 1, "0", "500")});
+    EXPECT_EQ(repo.HasChanged(), 0);
+    EXPECT_EQ(repo.set_value("CodeN", "01", 1), 1); // the value it already has
+    EXPECT_EQ(repo.set_prf_value("CodeN", "2", 0) + repo.set_default("CodeN", "1"), 2);
+    EXPECT_EQ(repo.HasChanged(), 0) << "only set_value marks a change";
+    EXPECT_EQ(repo.set_value("CodeN", "3", 0), 1);
+    EXPECT_EQ(repo.HasChanged(), 1);
+    EXPECT_EQ(repo.item("Code")->value("CodeN", 0), "1");
+    // Rejected by Co, taken by Code; X is no prefix and never asked.
+    EXPECT_EQ(repo.set_value("CodeN", "30", 0), 1);
+    EXPECT_EQ(repo.item("Code")->value("CodeN", 0), "30");
+    repo.ResetChanged();
+    EXPECT_EQ(repo.set_value("CodeN", "300", 0), 0);
+    EXPECT_EQ(repo.HasChanged(), 1) << "a different value marks a change even when rejected";
+    EXPECT_EQ(repo.item("X")->value("CodeN", 0), "1");
+    repo.ResetChanged();
+    EXPECT_EQ(repo.set_value("Nowhere", "8", 0), 0);
+    EXPECT_EQ(repo.HasChanged(), 0);
+}
+
+TEST(EwRepository, GroupsByName) {
+    EwRepository repo;
+    EwDataSet* a = add_group(repo, "A", {new_text("AT", "t"), new_text("AU", "u")});
+    add_group(repo, "B", {});
+    add_group(repo, "A", {});
+    EXPECT_EQ(repo.size(), 3);
+    EXPECT_EQ(repo.item("A"), a);
+    EXPECT_EQ(repo.item("a"), nullptr);
+    EXPECT_EQ(take_texts(repo.list_of_names()), (Texts{"A", "B", "A"}));
+    EXPECT_EQ(take_texts(repo.list_of_param_names("A")), (Texts{"AT", "AU"}));
+    EXPECT_EQ(take_texts(repo.list_of_param_names("B")), Texts{});
+    EXPECT_EQ(repo.list_of_param_names("C"), nullptr);
+}
+
+TEST(EwRepository, DumpsAndDifferencesOfEveryGroup) {
+    EwRepository repo;
+    add_group(repo, "A", {new_int("AN", 5), new_int("AM", 0)});
+    add_group(repo, "B", {new_text("BT", "")});
+    add_group(repo, "C", {new_int("CN", 3)});
+    repo.set_prf_value("AN", "6", 0);
+    std::ostringstream values;
+    repo.rdump(values, " . ", " : ", 0);
+    EXPECT_EQ(values.str(), "\nContents of EwRepository:"
+                            "\nGroupName . ParamName : TRUE Value: FALSE Value\n"
+                            "A . AN . 2 : 05 : 5 : \nA . AM . 2 : 00 : 0 : \n\n\n"
+                            "B . BT . 0 :  :  : \n\n\n"
+                            "C . CN . 2 : 03 : 3 : \n\n\n");
+    std::ostringstream compare;
+    repo.rdump(compare, "|", ";", 1);
+    EXPECT_EQ(compare.str().rfind("\nContents (_prf_value) of EwRepository:\nGroupName . "
+                                  "ParamName : TRUE Value_1: FALSE Value_1\nA|AN|2;06;6;\n",
+                                  0),
+              0u);
+    std::ostringstream other_flag;
+    repo.rdump(other_flag, "|", ";", 2);
+    EXPECT_EQ(other_flag.str().rfind("\nContents of EwRepository:", 0), 0u);
+    std::ostringstream bad;
+    bad.setstate(std::ios::failbit);
+    repo.rdump(bad, ";", ";", 0);
+    bad.clear();
+    EXPECT_EQ(bad.str(), "");
+
+    EXPECT_EQ(repo.diff_measurement_method_1(), 2); // A and C differ from their comparison
+    auto* out = new DynGwStringPtrArray(10, 10);
+    repo.diff_profiles(0, out, 1);
+    repo.diff_profiles(1, out, 0);
+    EXPECT_EQ(take_texts(out), (Texts{"3AN05", "3CN03", "3AN06", "3CN00"}));
+}
+
+TEST(Ownership, ListsHandedOverAreKeptOrDeletedOnce) {
+    // An enumeration keeps both lists; a second set_range replaces them.
+    EwEnumInt e("GA", "ENUMERATEDINT");
+    DynGwStringPtrArray* values = new_list({"x"});
+    e.set_range(values, new_list({"1"}));
+    DynGwStringPtrArray* both = new_list({"x", "y"});
+    e.set_range(both, both); // one list as values and codes: the codes become a copy
+    EXPECT_NE(e.range(1), e.range(0));
+    EXPECT_EQ(texts_of(e.range(1)), (Texts{"x", "y"}));
+    ASSERT_EQ(e.set_value("y", 1), 1);
+    // Ranges and texts keep the excludes and delete the mapping at once; the same list
+    // handed over again (or as both) is kept, not deleted.
+    std::unique_ptr<EwType> others[] = {std::make_unique<EwRangeInt>("GI", "INT"),
+                                        std::make_unique<EwRangeChar>("GH", "HEXCHAR"),
+                                        std::make_unique<EwString>("GS", "STRING")};
+    for (auto& p : others) {
+        DynGwStringPtrArray* excludes = new_list({"7"});
+        p->set_range(excludes, new_list({"1"}));
+        p->set_range(excludes, nullptr);
+        p->set_range(excludes, excludes);
+        EXPECT_EQ(texts_of(p->range(0)), Texts{"7"}) << p->type().str();
+    }
+}
+
+TEST(Ownership, GroupsAndTheRepositoryTakeEachElementOnce) {
+    EwRepository repo;
+    EwDataSet* g = new EwDataSet("G");
+    EwType* p = new EwEnumInt("GA", "BOOLEAN");
+    EwType* none = nullptr;
+    EXPECT_EQ(g->add_item(p), 1);
+    EXPECT_EQ(g->add_item(p), 0) << "already held: it would be deleted twice";
+    EXPECT_EQ(g->add_item(none), 0);
+    EXPECT_EQ(g->size(), 1);
+    EwDataSet* self = &repo;
+    EwDataSet* no_group = nullptr;
+    EXPECT_EQ(repo.add_item(g), 1);
+    EXPECT_EQ(repo.add_item(g), 0);
+    EXPECT_EQ(repo.add_item(no_group) + repo.add_item(self), 0);
+    EXPECT_EQ(repo.size(), 1);
+    // Lists a set_range finds no taker for still belong to the caller.
+    auto values = std::unique_ptr<DynGwStringPtrArray>(new_list({"Off", "On"}));
+    auto codes = std::unique_ptr<DynGwStringPtrArray>(new_list({"0", "1"}));
+    DynGwStringPtrArray* raw = values.get();
+    EXPECT_EQ(repo.set_range("GB", raw, codes.get()), 0);
+    raw = values.release();
+    EXPECT_EQ(repo.set_range("GA", raw, nullptr), 1);
+    // Lists handed out are new: deleting them leaves the repository intact.
+    delete repo.list_of_names();
+    delete repo.list_of_param_names("G");
+    delete g->dump(";", ";", 0);
+    EXPECT_EQ(repo.set_value("GA", "On", 0), 1);
+}
+
+TEST(DynGwStringPtrArray, OwnsItsStringsAndCopiesDeep) {
+    DynGwStringPtrArray list(1, 10);
+    list[-1] = new GwString("a");
+    list.add("b");
+    list[-1]; // an empty slot stays null and is skipped when deleting
+    EXPECT_EQ(texts_of(&list), (Texts{"a", "b", "<null>"}));
+    EXPECT_EQ(list.get(3), nullptr);
+    EXPECT_EQ(list.find("b"), 1);
+    EXPECT_EQ(list.find("bb"), -1);
+    DynGwStringPtrArray copy(list);
+    copy[0]->append("y");
+    EXPECT_EQ(texts_of(&list), (Texts{"a", "b", "<null>"}));
+    EXPECT_EQ(texts_of(&copy), (Texts{"ay", "b", "<null>"}));
+    list.clear();
+    EXPECT_EQ(list.count(), 0);
+}

@@ -1,0 +1,98 @@
+// Callbacks for the toolkit tests under the names the fixture layouts bind ("Test::Activate",
+// "Test::Timer", ...), each recording who called it and with what; and UiTest, the fixture
+// that registers them with the fixture resource file for one test.
+#pragma once
+
+#include "GwCallback.h"
+#include "GwCore.h"
+#include "GwEvent.h"
+#include "GwRcMgr.h"
+#include "GwStringPrint.h"
+#include "GwUD.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct Call {
+    std::string callback;
+    std::string window; // id of the element that fired
+    GwEventType type;   // GwNO_EVENT when the event was null
+    char character;
+    unsigned flags;
+    std::string data;
+};
+
+class Recorder {
+public:
+    static inline std::vector<Call> calls;
+    // Runs inside each Test::Timer call (the test decides when the run ends).
+    static inline std::function<void(GwCore*)> on_timer;
+    // The result Test::Key gives for a character (0 swallows it).
+    static inline std::function<int(char)> key_result;
+
+    static int count(const std::string& callback) {
+        int n = 0;
+        for (const Call& c : calls)
+            n += c.callback == callback ? 1 : 0;
+        return n;
+    }
+    static const Call* last(const std::string& callback) {
+        for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+            if (it->callback == callback)
+                return &*it;
+        return nullptr;
+    }
+
+    static constexpr const char* kNames[] = {"Test::Activate", "Test::Timer", "Test::Key",
+                                             "Test::Ok",       "Test::Show",  "Test::Hide",
+                                             "Test::Close"};
+    // Callback N of kNames. Test::Ok is the OK button of the test dialog: result 6, and the
+    // dialog goes.
+    template <int N>
+    static int callback(GwCore* w, GwEvent* e, const GwUD& d) {
+        calls.push_back({kNames[N], w != nullptr ? w->id().str() : std::string(),
+                         e != nullptr ? e->type() : GwNO_EVENT,
+                         e != nullptr ? e->character() : '\0', e != nullptr ? e->flags() : 0u,
+                         d.text().str()});
+        if (N == 1 && on_timer)
+            on_timer(w);
+        if (N == 2 && key_result)
+            return key_result(e->character());
+        if (N == 3) {
+            w->frame()->set_result(6);
+            w->frame()->hide();
+        }
+        return 1;
+    }
+    static constexpr GwCallbackFn Activate = callback<0>;
+    static constexpr GwCallbackFn Timer = callback<1>;
+    static constexpr GwCallbackFn Key = callback<2>;
+};
+
+#define ZEP_UI_FIXTURES ZEP_SOURCE_DIR "/tests/toolkit/ui/fixtures/test"
+
+class UiTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Recorder::calls.clear();
+        Recorder::on_timer = nullptr;
+        Recorder::key_result = nullptr;
+        static const GwFuncDesc table[] = {{Recorder::kNames[0], Recorder::callback<0>},
+                                           {Recorder::kNames[1], Recorder::callback<1>},
+                                           {Recorder::kNames[2], Recorder::callback<2>},
+                                           {Recorder::kNames[3], Recorder::callback<3>},
+                                           {Recorder::kNames[4], Recorder::callback<4>},
+                                           {Recorder::kNames[5], Recorder::callback<5>},
+                                           {Recorder::kNames[6], Recorder::callback<6>},
+                                           {nullptr, nullptr}};
+        GwRcMgr::use_func_desc(table);
+        ASSERT_EQ(GwRcMgr::use(ZEP_UI_FIXTURES), 1);
+    }
+    void TearDown() override {
+        GwRcMgr::unuse(ZEP_UI_FIXTURES);
+        GwRcMgr::set_language(1);
+    }
+};
