@@ -88,58 +88,44 @@ TEST(Sections, HeadersAndGotoSection) {
     EXPECT_EQ(status, -1);
 }
 
-TEST(ScriptHeader, IsReadAndCheckedWithItsMessage) {
+TEST(ScriptHeader, IsCheckedWithItsMessage) {
     LanguageGuard english(1);
     TempDir tmp;
     const std::string script = "[VELT AG, Script ZEP Language]\n";
-    const std::string no_type = warn(24, 1) + warn(25, 1);
     const struct {
         const char* name;
         std::string text;
-        CFileRepoIf::HeaderStatus status;
-        const char* code;
+        const char* code;    // null: the file is not loaded
         std::string message; // shown before the file name
     } rows[] = {
         {"blanks_and_comment",
-         script + "[ZEP_Type_Target]\n  Version=2 ;v\n\tType=200  ; other\nType=300\n",
-         CFileRepoIf::kHeaderOk, "200", ""},
+         script + "[ZEP_Type_Target]\n  Version=2 ;v\n\tType=200  ; other\nType=300\n", "200", ""},
         {"type_in_another_section_does_not_count",
-         script + "[ZEP_Type_Target]\n[Parameter]\nType=100\n", CFileRepoIf::kHeaderNoType, "",
-         no_type},
-        {"no_target", script + "[Parameter]\nH0B=5\n", CFileRepoIf::kHeaderNoTarget, "",
-         warn(20, 1)},
-        {"not_a_script", "[ZEP_Type_Target]\nType=100\n", CFileRepoIf::kHeaderNotAScript, "",
-         err(11, 1)},
-        {"binary", std::string("\0\x01[\xff\n\0]", 7), CFileRepoIf::kHeaderNotAScript, "",
-         err(11, 1)},
+         script + "[ZEP_Type_Target]\n[Parameter]\nType=100\n", nullptr, warn(24, 1) + warn(25, 1)},
+        {"no_target", script + "[Parameter]\nH0B=5\n", nullptr, warn(20, 1)},
+        {"not_a_script", "[ZEP_Type_Target]\nType=100\n", nullptr, err(11, 1)},
+        {"binary", std::string("\0\x01[\xff\n\0]", 7), nullptr, err(11, 1)},
+        {"missing", "", nullptr, err(11, 1)},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        GwScriptedAnswers::reset();
-        const std::string path = tmp.write("h.slp", r.text);
-        EXPECT_EQ(CFileRepoIf::read_script_header(path).status, r.status);
-        EXPECT_EQ(GwScriptedAnswers::shown().size(), 0u) << "reading shows nothing";
+        const std::string path = r.text.empty() ? tmp.file("none") : tmp.write("h.slp", r.text);
         GwString code = "kept";
-        const int ok = CFileRepoIf::check_script_header(path, code);
-        EXPECT_EQ(ok, r.message.empty());
-        EXPECT_EQ(code, ok ? r.code : "kept");
-        EXPECT_EQ(ok ? "" : last_text(), ok ? "" : r.message + path);
+        EXPECT_EQ(CFileRepoIf::check_script_header(path, code), r.code != nullptr);
+        EXPECT_EQ(code, r.code != nullptr ? r.code : "kept");
+        EXPECT_EQ(last_text(), r.code != nullptr ? "<nothing shown>" : r.message + path);
+        GwScriptedAnswers::reset();
     }
     GwString code;
     EXPECT_EQ(CFileRepoIf::check_script_header("", code), 0);
-    EXPECT_EQ(CFileRepoIf::read_script_header(tmp.file("none")).status,
-              CFileRepoIf::kHeaderNotAScript);
+    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
 }
 
 TEST_F(ScriptFile, ReadsParameterLinesOnTopOfTheFactoryDefaults) {
     change_every_value(*m_repo);
-    EXPECT_EQ(load(kHeader + "H0B=6 ; 19200\n  LKS=; link\nCVI=ABC DEF\nGN=2\nH0T=1C2\n"
-                             "[Other]\nH1B=6\n"),
+    EXPECT_EQ(load(kHeader + "  H0B=6 ; 19200\nLKS=; link\nCVI=ABC DEF\nH0T=1C2\n[Other]\nH1B=6\n"),
               1);
-    EXPECT_EQ(value("H0B"), "19200");
-    EXPECT_EQ(value("LKS", 1), ";");
-    EXPECT_EQ(value("CVI", 1), "ABC DEF");
-    EXPECT_EQ(value("GNNONAME"), "Inverted");
+    EXPECT_EQ(value("H0B") + value("LKS", 1) + value("CVI", 1), "19200;ABC DEF");
     EXPECT_EQ(value("H0T") + value("H0C"), "CRSum"); // one line, two fields of a group
     // Named nowhere, or after the next section: at the factory default, not the changed value.
     EXPECT_EQ(value("H1B") + value("DCI", 1), "96000500");
@@ -244,12 +230,8 @@ TEST_F(ScriptFile, FileNamesFromTheSelector) {
     CInitMgr::_Files[0] = GwString(m_dir.dir());
     GwScriptedAnswers::choose_file("c:\\data.d\\set");
     EXPECT_EQ(m_files.check_filename(1, 0, 1), "c:\\data.d\\set.SLP");
-    const GwScriptedAnswers::Shown* request = GwScriptedAnswers::last(GwScriptedAnswers::File);
-    ASSERT_NE(request, nullptr);
-    EXPECT_EQ(request->title.str() + request->filter.str() + request->start.str(),
-              warn(47) + "*.slp" + m_dir.dir());
-    EXPECT_EQ(request->save, 1);
-    // A later Save writes to the file that was written, extension included.
+    EXPECT_EQ(last_file_request(), warn(47) + "|*.slp|" + m_dir.dir() + "|1");
+    // A later Save writes to the file that was written, extension included, without asking.
     EXPECT_EQ(m_files.check_filename(1, 0, 1), "c:\\data.d\\set.SLP");
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::File), 1);
 
@@ -258,9 +240,7 @@ TEST_F(ScriptFile, FileNamesFromTheSelector) {
     CInitMgr::_Files[0] = GwString(m_dir.file("gone"));
     GwScriptedAnswers::choose_file("c:\\data\\open");
     EXPECT_EQ(m_files.check_filename(0, 1, 0), "c:\\data\\open");
-    request = GwScriptedAnswers::last(GwScriptedAnswers::File);
-    EXPECT_EQ(request->title.str() + request->start.str(), warn(39) + ".");
-    EXPECT_EQ(request->save, 0);
+    EXPECT_EQ(last_file_request(), warn(39) + "|*.slp|.|0");
     GwScriptedAnswers::cancel_file();
     EXPECT_EQ(m_files.check_filename(1, 1, 1), "");
     EXPECT_EQ(m_files.get_filename(), "c:\\data\\open");

@@ -11,28 +11,21 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 namespace {
 
 using Pages = std::vector<std::string>;
 
-// The text of a PDF file, page by page (pdftotext separates pages with a form feed).
+// The text of a PDF file, page by page (pdftotext ends every page with a form feed).
 Pages pdf_pages(const std::string& pdf) {
-    std::string text;
-    if (FILE* p = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;)
-            text.append(buffer, n);
-        pclose(p);
-    }
     Pages pages;
-    std::stringstream in(text);
+    if (std::system(("pdftotext -layout '" + pdf + "' '" + pdf + ".txt'").c_str()) != 0)
+        return pages;
+    std::stringstream in(TempDir::read(pdf + ".txt"));
     for (std::string page; std::getline(in, page, '\f');)
         pages.push_back(page);
-    if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos)
-        pages.pop_back(); // after the last form feed
     return pages;
 }
 
@@ -40,22 +33,12 @@ bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The print manager with its page geometry and extras open to the test.
+// The print manager with its page geometry open to the test.
 class PrintProbe : public CScriptPrintMgr {
 public:
     using CScriptPrintMgr::body_lines;
     using CScriptPrintMgr::CScriptPrintMgr;
     using CScriptPrintMgr::lines_per_page;
-
-    void print_extras_only(DynGwStringPtrArray* lines) {
-        printer().prepare(0);
-        printer().start_doc("extras");
-        init_for_print();
-        init_page();
-        print_extras(lines);
-        printer().end_page();
-        printer().end_doc();
-    }
 };
 
 class PrintReport : public testing::Test {
@@ -179,18 +162,6 @@ TEST_F(PrintReport, MissingTemplateAndFailingPrinter) {
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), boxes);
     EwRepository* none = nullptr;
     EXPECT_EQ(CScriptPrintMgr(none).Repo2Printer(nullptr, 0), 1);
-}
-
-TEST_F(PrintReport, ExtrasOfKnownGroupsArePrinted) {
-    DynGwStringPtrArray extras(5, 5);
-    extras.add("3H0B6");
-    extras.add("3QQ1");
-    GwScriptedAnswers::printer_pdf(m_dir.file("extras.pdf"));
-    m_mgr.print_extras_only(&extras);
-    const Pages pages = pdf_pages(m_dir.file("extras.pdf"));
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_TRUE(has(pages[0], "H0B6") && !has(pages[0], "QQ1"));
-    EXPECT_EQ(last_text(), warn(30, 1) + "\n" + warn(31) + "QQ1");
 }
 
 TEST_F(PrintReport, Zep100ReportHoldsTheValuesInEveryLanguage) {

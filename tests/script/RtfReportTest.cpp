@@ -162,11 +162,7 @@ TEST(RtfFileName, TheLastPathComponentDecidesTheExtension) {
         GwScriptedAnswers::choose_file(r.chosen);
         EXPECT_EQ(mgr.check_filename_rtf(nullptr), r.result) << r.name;
     }
-    const GwScriptedAnswers::Shown* request = GwScriptedAnswers::last(GwScriptedAnswers::File);
-    ASSERT_NE(request, nullptr);
-    EXPECT_EQ(request->filter.str() + "|" + request->start.str() + "|" + request->title.str(),
-              "*.rtf|.|" + warn(47));
-    EXPECT_EQ(request->save, 1);
+    EXPECT_EQ(last_file_request(), warn(47) + "|*.rtf|.|1");
     GwScriptedAnswers::cancel_file();
     EXPECT_EQ(mgr.check_filename_rtf(nullptr), "");
 }

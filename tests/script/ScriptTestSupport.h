@@ -66,6 +66,14 @@ inline std::string last_box() {
     return box != nullptr ? box->title.str() + "|" + box->text.str() : "<nothing shown>";
 }
 
+// The last file selector as "title|filter|start|save".
+inline std::string last_file_request() {
+    const GwScriptedAnswers::Shown* f = GwScriptedAnswers::last(GwScriptedAnswers::File);
+    return f == nullptr ? "<nothing shown>"
+                        : f->title.str() + "|" + f->filter.str() + "|" + f->start.str() + "|" +
+                              std::to_string(f->save);
+}
+
 // Exposes the parser's protected line splitter.
 class ParserProbe : public CParser {
 public:
@@ -89,27 +97,24 @@ public:
 class SettingsGuard {
 public:
     SettingsGuard() {
+        for (GwString* setting : settings())
+            m_saved.push_back(*setting);
         CInitMgr::m_sScannerSubDir = zep100_dir();
         CInitMgr::m_sScannerType = "RV-4400";
         CInitMgr::m_sZEPVersionNbr = "2.0.1";
-        CInitMgr::m_sCompany = "";
-        CInitMgr::m_sUser = "";
+        CInitMgr::m_sCompany = CInitMgr::m_sUser = "";
     }
     ~SettingsGuard() {
-        CInitMgr::m_sScannerSubDir = m_dir;
-        CInitMgr::m_sScannerType = m_scanner;
-        CInitMgr::m_sZEPVersionNbr = m_version;
-        CInitMgr::m_sCompany = m_company;
-        CInitMgr::m_sUser = m_user;
-        CInitMgr::_Files[0] = m_files;
+        for (size_t i = 0; i < m_saved.size(); ++i)
+            *settings()[i] = m_saved[i];
     }
-    SettingsGuard(const SettingsGuard&) = delete;
-    SettingsGuard& operator=(const SettingsGuard&) = delete;
 
 private:
-    GwString m_dir = CInitMgr::m_sScannerSubDir, m_scanner = CInitMgr::m_sScannerType,
-             m_version = CInitMgr::m_sZEPVersionNbr, m_company = CInitMgr::m_sCompany,
-             m_user = CInitMgr::m_sUser, m_files = CInitMgr::_Files[0];
+    static std::vector<GwString*> settings() {
+        return {&CInitMgr::m_sScannerSubDir, &CInitMgr::m_sScannerType, &CInitMgr::m_sZEPVersionNbr,
+                &CInitMgr::m_sCompany,       &CInitMgr::m_sUser,        &CInitMgr::_Files[0]};
+    }
+    std::vector<GwString> m_saved;
 };
 
 // A copy of the ZEP100 files in a temporary directory, made the current scanner directory, so

@@ -1,14 +1,12 @@
-// The ZEP100 files with the script code: script round trips in every language, the factory
-// defaults "3PRF1" and the script template "scl_000.tpl" against the repository.
+// The ZEP100 files with the script code: script round trips through "scl_000.tpl" in every
+// language and form, and the factory defaults "3PRF1" against the profile's defaults.
 #include "CFileRepoIf.h"
-#include "GwLineReader.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 namespace {
 
@@ -53,7 +51,7 @@ TEST(Zep100Script, RoundTripKeepsEveryValueInEveryLanguageAndForm) {
     }
 }
 
-TEST(Zep100Script, FactoryDefaultsGiveTheProfileDefaultsAndNameEveryParameterOnce) {
+TEST(Zep100Script, FactoryDefaultsGiveTheProfileDefaults) {
     ScannerDir dir;
     for (int language : {1, 49, 33}) {
         SCOPED_TRACE(language);
@@ -66,46 +64,4 @@ TEST(Zep100Script, FactoryDefaultsGiveTheProfileDefaultsAndNameEveryParameterOnc
         EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0) << "a value was refused";
         EXPECT_EQ(coded_values(*repo, false), defaults);
     }
-    // Each parameter is named by exactly one field of the file.
-    const Repo repo = zep100_repo();
-    ParserProbe parser;
-    GwLineReader in(zep100_dir() + "3PRF1");
-    ASSERT_EQ(in.is_open(), 1);
-    std::multiset<std::string> named;
-    std::multiset<std::string> all;
-    for (GwString line; in.read_line(line);) {
-        GwString group;
-        if (line[0] != '3')
-            continue;
-        ASSERT_EQ(parser.get_group(repo.get(), line.from(1), group), 1) << line.str();
-        for (const std::string& pair : parser.split(repo.get(), group, line))
-            named.insert(pair.substr(0, pair.find('=')));
-    }
-    for (const GwString& name : all_parameter_names(*repo))
-        all.insert(name.str());
-    EXPECT_EQ(named, all);
-}
-
-TEST(Zep100Script, TemplateHasOneLinePerParameterInRepositoryOrder) {
-    const Repo repo = zep100_repo();
-    GwLineReader in(zep100_dir() + "scl_000.tpl");
-    ASSERT_EQ(in.is_open(), 1);
-    std::vector<std::string> lines;
-    bool in_parameters = false;
-    for (GwString line; in.read_line(line);) {
-        if (CFileRepoIf::is_a_section(line))
-            in_parameters = CFileRepoIf::is_section(line, "[Parameter]") != 0;
-        else if (in_parameters && line.not_null() && line[0] != ';')
-            lines.push_back(line.str());
-    }
-    // Key = group + field prefix; the quoted texts between quotes so that blanks survive.
-    std::vector<std::string> expected;
-    for (const GwString& name : all_parameter_names(*repo)) {
-        const GwString group = name(0, 1);
-        const bool quoted = name == "CVI" || name == "CVM" || name == "H0E";
-        expected.push_back((group + CParser::RemoveGroupID(name, group) + "=" +
-                            (quoted ? "\"$$" + name + "\"" : "$$" + name))
-                               .str());
-    }
-    EXPECT_EQ(lines, expected);
 }
