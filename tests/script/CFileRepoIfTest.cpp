@@ -177,7 +177,7 @@ TEST_F(ScriptFile, MissingFactoryDefaultsAsksWhetherToGoOn) {
 
 TEST_F(ScriptFile, CommandFileTakesDataLinesOnly) {
     const std::string path =
-        m_dir.write("cmd", "; comment 3H0B6\n3H0B6\nH1B6\n 3H2E1\n3ZZ1\n3H1B7FB\n");
+        m_dir.write("cmd", "; comment 3H0B6\n3H0B6\nH1B6\n4H2E1\n3ZZ1\n3H1B7FB\n");
     EXPECT_EQ(m_files.commandfile_to_repository(path, 0), 1);
     EXPECT_EQ(value("H0B") + value("H2E", 1) + value("H1B") + value("H1F"), "192000384008E1");
     EXPECT_EQ(m_files.commandfile_to_repository(path, 1), 1);
