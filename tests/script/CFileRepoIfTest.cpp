@@ -68,21 +68,18 @@ TEST(Sections, HeadersAndGotoSection) {
         EXPECT_EQ(CFileRepoIf::is_a_section(other), 0) << other;
     EXPECT_EQ(CFileRepoIf::is_section("\t[Parameter] c", "[Parameter]"), 1);
 
+    // goto_section: with n, only the nth header counts; a reader without a file is status -1.
     TempDir tmp;
     GwLineReader in;
     ASSERT_EQ(in.open(tmp.write("s", "; top\n[A]\nline a\n[B]\nline b1\n[A]\nline a2\n")), 1);
     int status = 9;
     int number = 9;
     GwString line;
-    EXPECT_EQ(CFileRepoIf::goto_section(in, "[B]", status, number, 0), 1);
-    EXPECT_EQ(std::make_pair(status, number), std::make_pair(1, 4));
-    in.read_line(line);
-    EXPECT_EQ(line, "line b1");
-    EXPECT_EQ(CFileRepoIf::goto_section(in, "[A]", status, number, 3), 1); // the third header
+    EXPECT_EQ(CFileRepoIf::goto_section(in, "[A]", status, number, 2), 0); // the second is [B]
+    EXPECT_EQ(CFileRepoIf::goto_section(in, "[A]", status, number, 3), 1);
     in.read_line(line);
     EXPECT_EQ(line, "line a2");
-    EXPECT_EQ(CFileRepoIf::goto_section(in, "[A]", status, number, 2), 0); // the second is [B]
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(std::make_pair(status, number), std::make_pair(1, 6));
     GwLineReader closed;
     EXPECT_EQ(CFileRepoIf::goto_section(closed, "[A]", status, number, 0), 0);
     EXPECT_EQ(status, -1);
