@@ -143,7 +143,7 @@ TEST_F(PrintReport, SwitchedOffTemplateGivesHeaderAndFooterAndTheNextRunStartsWi
 TEST_F(PrintReport, MissingTemplateAndFailingPrinter) {
     m_dir.remove("prt_001.tpl");
     EXPECT_EQ(m_mgr.Repo2Printer(nullptr, 0), 0);
-    EXPECT_EQ(last_text(), err(50, 1) + m_dir.dir() + "prt_001.tpl\n" + err(52));
+    EXPECT_EQ(last_box(), "ZEP Error: |" + err(50, 1) + m_dir.dir() + "prt_001.tpl\n" + err(52));
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Printer), 0);
 
     m_dir.write("prt_001.tpl", "x\n");
@@ -152,7 +152,7 @@ TEST_F(PrintReport, MissingTemplateAndFailingPrinter) {
     dialog.setObjectName("Main Dialog");
     GwScriptedAnswers::printer_fails();
     EXPECT_EQ(m_mgr.Repo2Printer(GwCore::of(&window), 0), -1);
-    EXPECT_EQ(last_text(), err(57) + "\n" + err(52));
+    EXPECT_EQ(last_box(), "ZEP Error: |" + err(57) + "\n" + err(52));
     EXPECT_TRUE(dialog.isEnabled());
 
     // An output that cannot be opened: the document does not start, without a message.
