@@ -1,103 +1,257 @@
-// The static parts of the parser: field prefixes of parameter names and the scanner type table.
+// The parameter line parser: splitting data lines by the cutting rules, prefixes, parameters and
+// groups, the text helpers, the scanner type table and template lines with their special keys.
 #include "CParser.h"
+#include "LanguageGuard.h"
+#include "ScriptTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <regex>
 
 namespace {
 
-struct PrefixCase {
-    const char* name;
-    const char* parameter;
-    const char* group;
-    const char* prefix;
-};
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const PrefixCase& c, std::ostream* os) {
-    *os << c.name;
-}
+// Each cutting rule once: a prefix that begins a later one (A before AB), hex texts, a quoted
+// name, an unnamed parameter and a length that a hostile profile made negative.
+const char* const kLineProfile = R"([GeneralInformation]
+[ParameterGroups]
+G1=First
+CV=Compare
+NG=Negative
+UN=Unnamed
+[Third]
+[G1]
+Count=4
+Instances=
+A=A;STRING;2;;;;;;;
+AB=AB;STRING;3;;;;;;;
+H=Hex;HEXCHAR;4;;FF;00;;;NA;
+N=Nul;NULSTRING;6;;;;;;;
+[CV]
+Count=3
+Instances=
+A=Active;STRING;1;;;;;;;
+I=Master;STRING;48;;;;;;;
+O=Out;STRING;1;;;;;;;
+[NG]
+Count=2
+Instances=
+Q=Neg;STRING;-3;;;;;;;
+R=Next;STRING;1;;;;;;;
+[UN]
+Count=2
+Instances=
+NONAME=Unnamed;STRING;2;;;;;;;
+X=Ex;STRING;1;;;;;;;
+)";
 
-std::string prefix_name(const testing::TestParamInfo<PrefixCase>& info) {
-    return info.param.name;
-}
-
-struct TypeCase {
-    const char* name;
-    const char* text;
-    unsigned from;
-    unsigned to;
-    const char* result;
-};
-// Test names in ctest show the row, not its bytes.
-void PrintTo(const TypeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-std::string type_name(const testing::TestParamInfo<TypeCase>& info) {
-    return info.param.name;
-}
+using Pairs = std::vector<std::string>;
 
 } // namespace
 
-class RemoveGroupID : public testing::TestWithParam<PrefixCase> {};
-TEST_P(RemoveGroupID, GivesTheFieldPrefix) {
-    EXPECT_EQ(CParser::RemoveGroupID(GetParam().parameter, GetParam().group).str(),
-              GetParam().prefix);
+TEST(DataLine, SplitsByTheCuttingRules) {
+    const Repo repo = repo_from(kLineProfile);
+    const struct {
+        const char *name, *group, *line;
+        Pairs pairs;
+    } rows[] = {
+        {"fixed_widths", "G1", "3G1A12AB345", {"G1A=12", "G1A=B3"}},
+        {"earlier_prefix_wins_over_longer", "G1", "3G1AB7", {"G1A=B7"}},
+        {"response_code_is_not_looked_at", "G1", "XG1A12", {"G1A=12"}},
+        {"value_past_the_end_takes_what_is_there", "G1", "3G1A1", {"G1A=1"}},
+        {"unknown_prefix_ends_the_line", "G1", "3G1A12Q3A45", {"G1A=12"}},
+        {"hex_with_filler_pairs", "G1", "3G1H4142000000A12", {"G1H=414200", "G1A=12"}},
+        {"hex_at_maximum_width", "G1", "3G1H41424344A12", {"G1H=41424344", "G1A=12"}},
+        {"hex_zero_pair_at_odd_offset_does_not_end", "G1", "3G1NA00B", {"G1N=A00B"}},
+        {"nulstring_width_is_its_length", "G1", "3G1N1D2E3FA12", {"G1N=1D2E3F", "G1A=12"}},
+        {"hex_running_out", "G1", "3G1H41", {"G1H=41"}},
+        {"quoted_texts", "CV", "3CVA0I\"\"OA", {"CVA=0", "CVI=", "CVO=A"}},
+        {"quoted_text_then_field", "CV", "3CVI\"NO READ\"OA", {"CVI=NO READ", "CVO=A"}},
+        {"without_quote_the_rest_of_the_line", "CV", "3CVIABC OA", {"CVI=ABC OA"}},
+        {"unterminated_quote", "CV", "3CVI\"AB", {"CVI=AB"}},
+        {"several_quotes_are_skipped", "CV", "3CVI\"\"\"\"OA", {"CVI=", "CVO=A"}},
+        {"empty_text_of_a_script_line", "CV", "3CVI", {"CVI="}},
+        {"unnamed_parameter_is_the_first_field", "UN", "3UN12X5", {"UNNONAME=12", "UNX=5"}},
+        {"unnamed_parameter_only_first", "UN", "3UNX512", {"UNX=5"}},
+        {"negative_length_takes_nothing", "NG", "3NGQR1", {"NGQ=", "NGR=1"}},
+        {"empty_line", "G1", "", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ParserProbe().split(repo.get(), row.group, row.line), row.pairs);
+    }
+    // The current names must be the group's: with another group's list nothing is known.
+    ParserProbe parser;
+    EXPECT_EQ(parser.select_group(repo.get(), "Nope"), 0);
+    EXPECT_EQ(parser.current_names()->count(), 0);
+    EXPECT_EQ(parser.split(nullptr, "G1", "3G1A12"), Pairs{});
 }
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RemoveGroupID,
-    testing::Values(PrefixCase{"plain", "Code1Len", "Code1", "Len"},
-                    PrefixCase{"exactly_noname_is_empty", "G1NONAME", "G1", ""},
-                    PrefixCase{"noname_start_loses_six", "G1NONAMEX", "G1", "X"},
-                    PrefixCase{"noname_inside_loses_the_first_six_anyway", "G1ABNONAME", "G1",
-                               "ME"},
-                    PrefixCase{"lower_case_noname_is_kept", "G1noname", "G1", "noname"},
-                    PrefixCase{"group_longer_than_name", "G1AB", "Group1", ""},
-                    PrefixCase{"only_length_counts", "ABCDE", "XY", "CDE"},
-                    PrefixCase{"empty_group", "Len", "", "Len"}),
-    prefix_name);
 
-class TranslateType : public testing::TestWithParam<TypeCase> {};
-TEST_P(TranslateType, UsesTheFirstMatchingRow) {
-    EXPECT_EQ(CParser::TranslateType(GetParam().text, GetParam().from, GetParam().to).str(),
-              GetParam().result);
+TEST(Lookups, PrefixParameterGroupAndPosition) {
+    LanguageGuard english(1);
+    const Repo zep = zep100_repo();
+    CParser parser;
+    GwString name = "kept";
+    int length = -1;
+    EXPECT_EQ(parser.get_param(zep.get(), "QQ", name, length), 0);
+    EXPECT_EQ(parser.get_param(zep.get(), "GN", name, length), 0);
+    EXPECT_EQ(parser.get_param(nullptr, "CVI", name, length), 0);
+    EXPECT_EQ(name, "kept");
+    // ROT comes before LTT and ends in the same prefix: the key must begin with the full name.
+    for (const auto& [key, full] : {std::pair<const char*, const char*>{"CVI", "CVI"},
+                                    {"LTT and more", "LTT"},
+                                    {"L9H", "L9H"},
+                                    {"FDNONAME=", "FDNONAME"}}) {
+        EXPECT_EQ(parser.get_param(zep.get(), key, name, length), 1) << key;
+        EXPECT_EQ(name, full);
+        EXPECT_EQ(length, name.len());
+    }
+    GwString group = "kept";
+    EXPECT_EQ(parser.get_group(zep.get(), "ZZ1", group) + parser.get_group(zep.get(), "", group),
+              0);
+    EXPECT_EQ(group, "kept");
+    EXPECT_EQ(parser.get_group(zep.get(), "LTD0", group), 1);
+    EXPECT_EQ(group, "LT");
+
+    const Repo repo = repo_from(kLineProfile);
+    parser.select_group(repo.get(), "G1");
+    EXPECT_EQ(parser.find_nth_param_position("xAxH", "G1", 2), 3);
+    EXPECT_EQ(parser.find_nth_param_position("xAxH", "G1", 3), -1);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TranslateType,
-    testing::Values(TypeCase{"identification_to_type_name", "ZEP RV-4400 V1.02", 0, 2, "ZEP100"},
-                    TypeCase{"identification_to_code", "ZEP RV-4400 V1.02", 0, 1, "100"},
-                    TypeCase{"longer_model_matches_the_shorter_row_first", "RV-4400L", 0, 0,
-                             "RV-4400"},
-                    TypeCase{"unknown_marker_is_row_zero", "type ?? unknown", 0, 2, "ZEP???"},
-                    TypeCase{"unknown_marker_before_model_row", "RV-4400 ??", 0, 1, "???"},
-                    TypeCase{"identification_ignores_case", "zep rv-4400l", 0, 2, "ZEP100"},
-                    TypeCase{"no_model_in_text", "Scanner XY-1", 0, 2, ""},
-                    TypeCase{"empty_text", "", 0, 2, ""},
-                    TypeCase{"any_other_from_is_model_column", "RV-4400", 7, 2, "ZEP100"},
-                    TypeCase{"code_to_type_name", "100", 1, 2, "ZEP100"},
-                    TypeCase{"code_to_model_takes_first_row", "100", 1, 0, "RV-4400"},
-                    TypeCase{"code_must_be_equal", "1000", 1, 2, ""},
-                    TypeCase{"unknown_code", "???", 1, 2, "ZEP???"},
-                    TypeCase{"type_name_to_code", "ZEP100", 2, 1, "100"},
-                    TypeCase{"type_name_ignores_case", "zep100", 2, 1, "100"},
-                    TypeCase{"type_name_must_be_equal", "ZEP100X", 2, 1, ""},
-                    TypeCase{"type_name_to_type_name", "Zep100", 2, 2, "ZEP100"},
-                    TypeCase{"any_other_to_is_model_column", "ZEP100", 2, 9, "RV-4400"}),
-    type_name);
 
-TEST(CParserTable, HoldsTheThreeRowsBeforeAndAfterConstruction) {
-    ASSERT_EQ(CParser::kScannerTypeCount, 3);
-    EXPECT_EQ(CParser::m_asoZep[0].model_text.str(), "??");
-    EXPECT_EQ(CParser::m_asoZep[0].type_code.str(), "???");
-    EXPECT_EQ(CParser::m_asoZep[0].type_name.str(), "ZEP???");
+TEST(TextHelpers, PrefixesOccurrencesAndStripping) {
+    const struct {
+        const char *name, *parameter, *group, *prefix;
+    } prefixes[] = {
+        {"plain", "Code1Len", "Code1", "Len"},
+        {"exactly_noname_is_empty", "G1NONAME", "G1", ""},
+        {"noname_start_loses_six", "G1NONAMEX", "G1", "X"},
+        {"noname_inside_loses_the_first_six_anyway", "G1ABNONAME", "G1", "ME"},
+        {"group_longer_than_name", "G1AB", "Group1", ""},
+    };
+    for (const auto& row : prefixes)
+        EXPECT_EQ(CParser::RemoveGroupID(row.parameter, row.group), row.prefix) << row.name;
+
+    const struct {
+        const char *name, *text, *pattern;
+        int n, start, step, position;
+        const char* removed;
+    } occurrences[] = {
+        {"second", "a;b;c", ";", 2, 0, 1, 3, "a;bc"},
+        {"too_few", "a;b;c", ";", 3, 0, 1, -1, "a;b;c"},
+        {"even_offsets_only", "A00B", "00", 1, 0, 2, -1, "A00B"},
+        {"even_offset_found", "AB00CD00", "00", 1, 0, 2, 2, "ABCD00"},
+        {"start_beyond_the_end", "abc", "c", 1, 3, 1, -1, "abc"},
+        {"pattern_longer_than_text", "ab", "abc", 1, 0, 1, -1, "ab"},
+        {"zero_step_moves_on", "xxy", "y", 1, 0, 0, 2, "xx"},
+        {"negative_start_is_the_start", "yx", "y", 1, -5, 1, 0, "x"},
+        {"at_the_very_end", "ab$$", "$$", 1, 0, 1, 2, "ab"},
+    };
+    for (const auto& r : occurrences) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(CParser::index_nth_occurrence(r.text, r.pattern, r.n, r.start, r.step),
+                  r.position);
+        EXPECT_EQ(CParser::remove_nth_occurrence(r.text, r.pattern, r.n, r.start, r.step),
+                  r.removed);
+    }
+
+    const struct {
+        const char *text, *pattern, *front, *tail;
+    } strips[] = {
+        {"0000120000", "00", "120000", "000012"},
+        {"000", "00", "0", "0"},
+        {"00", "", "00", "00"},
+        {"", "00", "", ""},
+    };
+    for (const auto& r : strips) {
+        EXPECT_EQ(CParser::strip_string_front(r.text, r.pattern), r.front) << r.text;
+        EXPECT_EQ(CParser::strip_string_tail(r.text, r.pattern), r.tail) << r.text;
+    }
+    EXPECT_EQ(CParser::is_extras_insertion_point("\\par $$Extras"), 1);
+    EXPECT_EQ(CParser::is_extras_insertion_point("$$Extra"), 0);
+}
+
+TEST(TextHelpers, FillUpStringReportsAWidthThatDoesNotFit) {
+    CParser parser;
+    EXPECT_EQ(parser.fill_up_string("7", "ab", 5), "7abab");
+    EXPECT_EQ(parser.fill_up_string("777", "0", 2), "777");
+    EXPECT_EQ(parser.fill_up_string("7", "", 9), "7");
+    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
+    EXPECT_EQ(parser.fill_up_string("7", "ab", 4), "7");
+    EXPECT_EQ(last_text(), err(14, 1) + err(17) + "7\n" + err(54) + "ab\n" + err(55) + "4");
+}
+
+TEST(TranslateType, FirstMatchingRowOfTheTable) {
+    const struct {
+        const char* text;
+        unsigned from, to;
+        const char* result;
+    } rows[] = {
+        {"ZEP RV-4400 V1.02", 0, 2, "ZEP100"},
+        {"zep rv-4400l", 0, 0, "RV-4400"},
+        {"type ?? unknown", 0, 2, "ZEP???"},
+        {"RV-4400 ??", 0, 1, "???"},
+        {"Scanner XY-1", 0, 2, ""},
+        {"RV-4400", 7, 1, "100"},
+        {"100", 1, 0, "RV-4400"},
+        {"1000", 1, 2, ""},
+        {"zep100", 2, 1, "100"},
+        {"ZEP100X", 2, 1, ""},
+        {"ZEP100", 2, 9, "RV-4400"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(CParser::TranslateType(r.text, r.from, r.to), r.result)
+            << r.text << " " << r.from << "->" << r.to;
     // A damaged row is written back by every construction.
     CParser::m_asoZep[2].type_name = "broken";
     CParser parser;
-    for (const SCANNER_TYPES& row : {CParser::m_asoZep[1], CParser::m_asoZep[2]}) {
-        EXPECT_EQ(row.type_code.str(), "100");
-        EXPECT_EQ(row.type_name.str(), "ZEP100");
-    }
-    EXPECT_EQ(CParser::m_asoZep[1].model_text.str(), "RV-4400");
-    EXPECT_EQ(CParser::m_asoZep[2].model_text.str(), "RV-4400L");
+    EXPECT_EQ(CParser::m_asoZep[2].type_name, "ZEP100");
+}
+
+TEST(TemplateLine, FillsTheFirstPlaceholder) {
+    LanguageGuard english(1);
+    SettingsGuard settings;
+    const Repo repo = zep100_repo();
+    ASSERT_EQ(repo->set_value("DCI", "750", 0), 1);
+    ASSERT_EQ(repo->set_prf_value("DCI", "1234", 0), 1);
+    const struct {
+        const char *name, *line;
+        int form;
+        const char* result;
+    } rows[] = {
+        {"comparison_for_form_one_and_above", "DCI=$$DCI", 7, "DCI=1234"},
+        {"text_after_the_name_stays", "[$$DCI] ms", 0, "[0750] ms"},
+        {"only_the_first_is_expanded", "$$DCI $$DCC", 0, "0750 $$DCC"},
+        {"unknown_key_makes_a_comment", "X=$$Nothing", 0, ";X=$$Nothing"},
+        {"lone_dollar", "cost $5", 0, "cost $5"},
+        {"type_drops_the_rest", "Type=$$Type ; code", 0, "Type=100"},
+        {"created_by_quotes_the_comment", "; by $$Created_by x", 0, "; by 'c:\\tpl'"},
+        {"from_names_the_version", "; $$From", 0, "; ZEP Setup V2.0.1"},
+        {"special_key_by_its_beginning", "$$Typewriter", 0, "100"},
+    };
+    CParser parser;
+    for (const auto& r : rows)
+        EXPECT_EQ(parser.instantiate_line(repo.get(), r.line, "c:\\tpl", r.form), r.result)
+            << r.name;
+    EXPECT_EQ(parser.instantiate_line(nullptr, "A=$$DCI", "", 0), "A=$$DCI");
+}
+
+TEST(TemplateLine, SpecialKeys) {
+    SettingsGuard settings;
+    CParser parser;
+    GwString out = "x";
+    CInitMgr::m_sScannerType = "";
+    EXPECT_EQ(parser.tpl_special_cases("Type", out, ""), 1);
+    EXPECT_EQ(out, "");
+    CInitMgr::m_sScannerType = "RV-4400L";
+    parser.tpl_special_cases("Type", out, "");
+    EXPECT_EQ(out, "100");
+    out = "kept";
+    EXPECT_EQ(parser.tpl_special_cases("date", out, ""), 0); // case matters
+    EXPECT_EQ(out, "kept");
+    // The ctime layout with English names, whatever the locale.
+    ASSERT_EQ(parser.tpl_special_cases("Date", out, ""), 1);
+    const std::regex layout(
+        "(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
+        "[ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}");
+    EXPECT_TRUE(std::regex_match(out.str(), layout)) << out.str();
 }
