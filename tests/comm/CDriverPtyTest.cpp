@@ -22,45 +22,31 @@ protected:
         ASSERT_EQ(driver->initialise(pty.slave().c_str(), "9600,N,8,1"), 1);
         driver->set_timeout(300);
     }
-    // What the driver has sent, once at least n bytes are there.
-    std::string sent(size_t n) {
-        std::string bytes;
-        WaitFor([&] {
-            bytes += pty.receive();
-            return bytes.size() >= n;
-        });
-        return bytes;
-    }
 
     PtyPair pty;
     TestDriver driver;
 };
 
-TEST_F(DriverPty, FramedWritesReachTheLine) {
-    EXPECT_EQ(driver->WriteFramed("W0"), 1);
-    EXPECT_EQ(sent(4), "\x02W0\x03");
-}
-
-TEST_F(DriverPty, SecondStartByteRestartsAndTrailingBytesStay) {
-    ASSERT_TRUE(pty.send("\x02"
-                         "A\x02"
-                         "BC\x03"
-                         "D\x03"));
-    EXPECT_EQ(driver->ReadFramed().str(), "BC");
-    EXPECT_EQ(driver->ReadFramed().str(), "D") << "a stop byte without start delivers";
-}
-
-TEST_F(DriverPty, ReplyArrivingLaterIsWaitedFor) {
-    QTimer::singleShot(100, [this] { pty.send("\x02U0\x03"); });
-    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "U0");
+TEST_F(DriverPty, FramedExchangeOnTheLine) {
+    QTimer::singleShot(100, [this] { pty.send(framed("U0")); });
+    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "U0") << "a reply arriving later is awaited";
     EXPECT_EQ(driver->ReplyComplete(), 1);
+    std::string sent;
+    ASSERT_TRUE(WaitFor([&] { return (sent += pty.receive()).size() >= 4; }));
+    EXPECT_EQ(sent, framed("W1"));
+    // A second start byte restarts the message; bytes after the stop byte stay.
+    ASSERT_TRUE(pty.send("\x02"
+                         "A" +
+                         framed("BC") + "D\x03"));
+    EXPECT_EQ(driver->ReadFramed().str(), "BC");
+    EXPECT_EQ(driver->ReadFramed().str(), "D");
 }
 
 TEST_F(DriverPty, UnframedReadLastsItsWholeTimeOut) {
-    ASSERT_TRUE(pty.send("\x02RV-4400 V2.13\x03"));
+    ASSERT_TRUE(pty.send(framed("RV-4400 V2.13")));
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(driver->Read().str(), "\x02RV-4400 V2.13\x03");
+    EXPECT_EQ(driver->Read().str(), framed("RV-4400 V2.13"));
     EXPECT_GE(clock.elapsed(), 300);
     EXPECT_LT(clock.elapsed(), 5000);
 }
@@ -85,8 +71,7 @@ TEST_F(DriverPty, UnpluggedDuringAReadIsReportedOnceAndTheReadEnds) {
 TEST_F(DriverPty, SecondOpenOfTheSamePortIsRefused) {
     TestDriver second;
     EXPECT_EQ(second->initialise(pty.slave().c_str(), "9600,N,8,1"), 0);
-    ASSERT_EQ(CallbackRecord::errors().size(), 1u);
-    EXPECT_EQ(CallbackRecord::errors()[0], "COM Port not available! Code: 2");
+    EXPECT_EQ(CallbackRecord::errors(), Strings{"COM Port not available! Code: 2"});
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-// A port whose behaviour a test writes: the bytes that "arrive", failures of the status query,
-// of reads and of writes after a given number of writes, refused opening or line settings.
-// Everything written is recorded. The driver gets it through CDriver::SetPortFactory; the test
-// keeps the shared Line to feed it and to look at it.
+// A port whose behaviour a test writes: the bytes that "arrive", failures of opening, of the
+// line settings, of the status query and of writes after a given number of writes. Everything
+// written is recorded. The driver gets it through CDriver::SetPortFactory; the test keeps the
+// shared Line to feed it and to look at it.
 //
 //   auto line = std::make_shared<ScriptedPort::Line>();
 //   ScriptedPort::Install(line);                  // every port the driver opens is this line
@@ -33,16 +33,12 @@ public:
         bool is_open = false;
         int opens = 0;
         int purges = 0;
-        int baud = 0;
-        char parity = 0;
-        int data_bits = 0;
-        int stop_bits = 0;
+        std::string settings; // the line settings applied last: "9600,N,8,1"
         // Called with the bytes of every write that went out (a scripted device answering).
         std::function<void(Line&, const std::string&)> on_write;
 
         void arrive(const std::string& bytes) {
-            for (char c : bytes)
-                input.push_back(static_cast<unsigned char>(c));
+            input.insert(input.end(), bytes.begin(), bytes.end());
         }
     };
 
@@ -64,10 +60,8 @@ public:
     int SetLine(int baud, char parity, int dataBits, int stopBits) override {
         if (m_line->line_fails)
             return fail(kUnsupported);
-        m_line->baud = baud;
-        m_line->parity = parity;
-        m_line->data_bits = dataBits;
-        m_line->stop_bits = stopBits;
+        m_line->settings = std::to_string(baud) + "," + parity + "," + std::to_string(dataBits) +
+                           "," + std::to_string(stopBits);
         return 1;
     }
     int BytesWaiting() override {
