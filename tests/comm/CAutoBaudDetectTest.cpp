@@ -78,41 +78,25 @@ protected:
     int m_timeout = 15;
 };
 
-struct FindRow {
-    const char* name;
-    const char* scanner; // the simulated scanner's options
-    int probe;           // where its settings stand in the table
-};
-
-void PrintTo(const FindRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class AutoBaudFind : public AutoBaud, public testing::WithParamInterface<FindRow> {};
-
-TEST_P(AutoBaudFind, FindsTheScannerAtItsProbe) {
-    const FindRow& row = GetParam();
+TEST_F(AutoBaud, FindsTheScannerAtTheProbeOfItsSettings) {
     TestDriver driver;
     ASSERT_EQ(driver->set_mode(1), 1);
-    reset_sim(std::string(row.scanner) + ";wire=off;delay=0");
-    detect(1, row.probe);
-    const GwString entry = CAutoBaudDetect::Combinations()[static_cast<size_t>(row.probe - 1)];
-    EXPECT_EQ(m_detector->GetSucPars(), entry);
-    EXPECT_EQ(CSimPort::Device().ByteCount(), 4L * row.probe) << "one W0 frame per probe";
-    EXPECT_EQ(m_para->text().toStdString(), "Parameter: " + entry.str());
-    EXPECT_EQ(GwCore::of(m_progress)->solid_bar(), 1);
-    EXPECT_EQ(driver->PortOpen(), 1) << "left open with the settings that answered";
-    EXPECT_EQ(driver->Timeout(), m_timeout) << "the last probe's time-out stays";
+    const std::pair<const char*, int> scanners[] = {
+        {"2400,N,8,1", 1},  {"9600,N,8,1", 2}, {"19200,E,8,1", 10},           {"4800,N,8,2", 18},
+        {"9600,E,7,1", 58}, {"300,O,7,2", 84}, {"19200,O,8,2;garbage=on", 38}};
+    for (const auto& [scanner, probe] : scanners) {
+        SCOPED_TRACE(scanner);
+        reset_sim(std::string(scanner) + ";wire=off;delay=0");
+        detect(1, probe);
+        const GwString entry = CAutoBaudDetect::Combinations()[static_cast<size_t>(probe - 1)];
+        EXPECT_EQ(m_detector->GetSucPars(), entry);
+        EXPECT_EQ(CSimPort::Device().ByteCount(), 4L * probe) << "one W0 frame per probe";
+        EXPECT_EQ(m_para->text().toStdString(), "Parameter: " + entry.str());
+        EXPECT_EQ(GwCore::of(m_progress)->solid_bar(), 1);
+        EXPECT_EQ(driver->PortOpen(), 1) << "left open with the settings that answered";
+        EXPECT_EQ(driver->Timeout(), m_timeout) << "the last probe's time-out stays";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Scanners, AutoBaudFind,
-    testing::Values(FindRow{"At2400N81", "2400,N,8,1", 1}, FindRow{"At9600N81", "9600,N,8,1", 2},
-                    FindRow{"At19200E81", "19200,E,8,1", 10},
-                    FindRow{"At4800N82", "4800,N,8,2", 18}, FindRow{"At9600E71", "9600,E,7,1", 58},
-                    FindRow{"At300O72", "300,O,7,2", 84},
-                    FindRow{"GarbageAtOtherSettings", "19200,O,8,2;garbage=on", 38}),
-    [](const testing::TestParamInfo<FindRow>& info) { return info.param.name; });
 
 // Each probe is bounded by its own time-out in any mode of the driver: asynchronous (as at
 // program start, polling goes on afterwards) and without a frame.
@@ -124,7 +108,7 @@ TEST_F(AutoBaud, FindsItInAsynchronousModeAndWithoutFrame) {
         ASSERT_EQ(driver->GetMode(), 0);
         reset_sim("19200,E,8,1;wire=off;delay=0");
         detect(1, 10);
-        EXPECT_TRUE(CallbackRecord::received().empty()) << "polling took an answer";
+        EXPECT_TRUE(CallbackRecord::received.empty()) << "polling took an answer";
         EXPECT_EQ(driver.frame()->timer_active(), 1) << "polling goes on";
     }
     CDriver bare(nullptr, CallbackRecord::error, CallbackRecord::receive, 0);
@@ -160,7 +144,7 @@ TEST_F(AutoBaud, PortThatDoesNotExistEndsAfterTheFirstProbeAndKeepsTheLastSucces
     m_probes = 0;
     CInitMgr::m_sComID = "/dev/zep-no-such-port";
     detect(-1, 1);
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"COM Port not available! Code: 1"});
+    EXPECT_EQ(CallbackRecord::errors, Strings{"COM Port not available! Code: 1"});
     EXPECT_EQ(m_probes, 0) << "no probe was sent";
     EXPECT_EQ(without_displays.Detect(), -1);
     EXPECT_EQ(without_displays.GetSucPars().str(), "9600 ,N,8,1") << "kept from the success";

@@ -35,9 +35,7 @@ TEST_F(DriverPty, FramedExchangeOnTheLine) {
     ASSERT_TRUE(WaitFor([&] { return (sent += pty.receive()).size() >= 4; }));
     EXPECT_EQ(sent, framed("W1"));
     // A second start byte restarts the message; bytes after the stop byte stay.
-    ASSERT_TRUE(pty.send("\x02"
-                         "A" +
-                         framed("BC") + "D\x03"));
+    ASSERT_TRUE(pty.send("\002A" + framed("BC") + "D\x03"));
     EXPECT_EQ(driver->ReadFramed().str(), "BC");
     EXPECT_EQ(driver->ReadFramed().str(), "D");
 }
@@ -59,19 +57,13 @@ TEST_F(DriverPty, UnpluggedDuringAReadIsReportedOnceAndTheReadEnds) {
     clock.start();
     EXPECT_EQ(driver->ReadFramed().str(), "");
     EXPECT_LT(clock.elapsed(), 10000);
-    ASSERT_EQ(CallbackRecord::errors().size(), 1u);
-    const std::string& error = CallbackRecord::errors()[0];
+    ASSERT_EQ(CallbackRecord::errors.size(), 1u);
+    const std::string& error = CallbackRecord::errors[0];
     EXPECT_TRUE(error.rfind("ClearCommError: ", 0) == 0 || error.rfind("ReadFile: ", 0) == 0)
         << error;
     EXPECT_EQ(driver->PortOpen(), 0);
     EXPECT_EQ(driver->WriteFramed("W1"), 0);
-    EXPECT_EQ(CallbackRecord::errors().size(), 1u);
-}
-
-TEST_F(DriverPty, SecondOpenOfTheSamePortIsRefused) {
-    TestDriver second;
-    EXPECT_EQ(second->initialise(pty.slave().c_str(), "9600,N,8,1"), 0);
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"COM Port not available! Code: 2"});
+    EXPECT_EQ(CallbackRecord::errors.size(), 1u);
 }
 
 } // namespace

@@ -62,13 +62,8 @@ TEST_F(DriverTest, ReadFramedCutsOneMessage) {
         {"xy" + framed("AB"), "AB", "", 1},
         {"AB\x03", "AB", "", 1}, // a stop byte without start gives what came
         {framed(""), "", "", 1},
-        {"\x02"
-         "AB",
-         "AB", "", 0}, // disabled: the part without a report
-        {"\x02"
-         "AB\x02"
-         "C",
-         "C", "", 0}};
+        {"\002AB", "AB", "", 0}, // disabled: the part without a report
+        {"\002AB\002C", "C", "", 0}};
     for (const auto& [bytes, result, left, complete] : rows) {
         SCOPED_TRACE(bytes);
         line->input.clear();
@@ -78,12 +73,11 @@ TEST_F(DriverTest, ReadFramedCutsOneMessage) {
         EXPECT_EQ(driver->ReplyComplete(), complete);
         EXPECT_EQ(driver->TimeoutReached(), 1 - complete);
     }
-    EXPECT_TRUE(CallbackRecord::errors().empty());
+    EXPECT_TRUE(CallbackRecord::errors.empty());
     driver->Enable(1);
-    line->arrive("\x02"
-                 "AB");
+    line->arrive("\002AB");
     EXPECT_EQ(driver->ReadFramed().str(), "") << "enabled: reported, nothing given";
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"Connection timed out !: 0"});
+    EXPECT_EQ(CallbackRecord::errors, Strings{"Connection timed out !: 0"});
 }
 
 TEST_F(DriverTest, WritesFrameTheTextUpToAZeroByteWithTheSettingsBytes) {
@@ -91,14 +85,12 @@ TEST_F(DriverTest, WritesFrameTheTextUpToAZeroByteWithTheSettingsBytes) {
     EXPECT_EQ(driver->WriteFramed("W0"), 1);
     EXPECT_EQ(driver->WriteACK(), 1);
     driver->Write(GwString("AB\0CD", 5));
-    EXPECT_EQ(line->written, framed("W0") + "\x06"
-                                            "AB");
+    EXPECT_EQ(line->written, framed("W0") + "\006AB");
     driver->SetStartTx('<');
     driver->SetStopTx('>');
     driver->SetStartRx(0xAA);
     driver->SetStopRx(0xFF);
-    line->arrive("\x02x\xAA"
-                 "OK\xFF");
+    line->arrive("\x02x\252OK\xFF");
     EXPECT_EQ(driver->WriteReadFramed("W1").str(), "OK");
     EXPECT_EQ(line->written.substr(7), "<W1>");
 }
@@ -115,8 +107,7 @@ TEST_F(DriverTest, MessageLongerThanTheQueueIsCutAndTheReadGoesOn) {
 TEST_F(DriverTest, EveryDataByteRestartsTheTimeOut) {
     open(1000);
     // Four gaps of 400 ms: longer than one time-out together, each well inside it.
-    line->arrive("\x02"
-                 "A");
+    line->arrive("\002A");
     for (int i = 1; i <= 4; ++i)
         arrive_later(400 * i, std::string(1, "BCD\x03"[i - 1]));
     EXPECT_EQ(driver->ReadFramed().str(), "ABCD");
@@ -134,8 +125,7 @@ TEST_F(DriverTest, ReadFramedOutsideModeOneGivesNothingAtOnce) {
 // Switching off ends a read in progress; in mode 0 it also keeps the polling stopped.
 TEST_F(DriverTest, DisableEndsAReadInProgress) {
     open(20000);
-    line->arrive("\x02"
-                 "HALF");
+    line->arrive("\002HALF");
     QTimer::singleShot(50, [&] { driver->Enable(0); });
     EXPECT_LT(timed([&] { EXPECT_EQ(driver->ReadFramed().str(), "HALF"); }), 10000);
     ASSERT_EQ(driver->set_mode(0), 1);
@@ -168,10 +158,10 @@ TEST_F(DriverTest, ReadInAsynchronousModeKeepsThePollingAwayAndResumesIt) {
     const qint64 ms = timed([&] { EXPECT_EQ(driver->Read().str(), framed("RV-4400 V2.13")); });
     EXPECT_GE(ms, 250);
     EXPECT_LT(ms, 5000);
-    EXPECT_TRUE(CallbackRecord::received().empty()) << "polling took the reply";
+    EXPECT_TRUE(CallbackRecord::received.empty()) << "polling took the reply";
     arrive_later(20, framed("HELLO"));
-    EXPECT_TRUE(WaitFor([] { return !CallbackRecord::received().empty(); })) << "resumed";
-    EXPECT_EQ(CallbackRecord::received(), Strings{"HELLO"});
+    EXPECT_TRUE(WaitFor([] { return !CallbackRecord::received.empty(); })) << "resumed";
+    EXPECT_EQ(CallbackRecord::received, Strings{"HELLO"});
 }
 
 // --- Modes and the frame's timer ----------------------------------------------------------
@@ -202,15 +192,12 @@ TEST_F(DriverTest, ModesAndFramesCarryTheTimer) {
 
 TEST_F(DriverTest, AsynchronousReception) {
     open(60, 0);
-    line->arrive("junk\x02"
-                 "AB");
+    line->arrive("junk\002AB");
     EXPECT_EQ(driver->LookCom(), 1);
-    EXPECT_TRUE(CallbackRecord::received().empty());
-    line->arrive("C\x03"
-                 "XY\x03\x02"
-                 "Z");
+    EXPECT_TRUE(CallbackRecord::received.empty());
+    line->arrive("C\003XY\x03\002Z");
     EXPECT_EQ(driver->LookCom(), 1);
-    EXPECT_EQ(CallbackRecord::received(), (Strings{"ABC", "XY"}))
+    EXPECT_EQ(CallbackRecord::received, (Strings{"ABC", "XY"}))
         << "bytes before a start byte are dropped; a stop byte without start delivers";
     EXPECT_EQ(driver->clear_buffer(), 1);
     EXPECT_EQ(driver->clear_buffer(), 0);
@@ -222,15 +209,13 @@ TEST_F(DriverTest, AsynchronousReception) {
     }
     line->arrive("\x03");
     EXPECT_EQ(driver->LookCom(), 1);
-    EXPECT_EQ(CallbackRecord::received().back(), std::string(CDriver::kMaxMessage, 'A'));
+    EXPECT_EQ(CallbackRecord::received.back(), std::string(CDriver::kMaxMessage, 'A'));
     // Terminal mode hands on every byte once, in order.
-    CallbackRecord::received().clear();
+    CallbackRecord::received.clear();
     ASSERT_EQ(driver->set_mode(3), 1);
-    line->arrive(std::string("\x02"
-                             "A\0\x03",
-                             4));
+    line->arrive(std::string("\002A\0\x03", 4));
     EXPECT_EQ(driver->LookCom(), 1);
-    EXPECT_EQ(CallbackRecord::received(), (Strings{"\x02", "A", "", "\x03"}));
+    EXPECT_EQ(CallbackRecord::received, (Strings{"\x02", "A", "", "\x03"}));
 }
 
 // --- Port errors ---------------------------------------------------------------------------
@@ -240,12 +225,12 @@ TEST_F(DriverTest, PortLostDuringAReadIsReportedOnceAndClosed) {
     driver->Enable(1);
     QTimer::singleShot(30, [l = line] { l->status_fails = true; });
     EXPECT_LT(timed([&] { EXPECT_EQ(driver->WriteReadFramed("W1").str(), ""); }), 10000);
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"ClearCommError: 6"});
+    EXPECT_EQ(CallbackRecord::errors, Strings{"ClearCommError: 6"});
     EXPECT_EQ(driver->PortOpen(), 0);
     // Later calls find no port: nothing is sent, nothing reported again.
     EXPECT_EQ(driver->WriteReadFramed("W1").str(), "");
     EXPECT_EQ(driver->LookCom() + driver->reset() + driver->Write("W0"), 0);
-    EXPECT_EQ(CallbackRecord::errors().size(), 1u);
+    EXPECT_EQ(CallbackRecord::errors.size(), 1u);
     EXPECT_EQ(line->written, framed("W1"));
 }
 
@@ -255,7 +240,7 @@ TEST_F(DriverTest, FailedWriteIsReportedDiscardsPendingInputAndClosesThePort) {
     EXPECT_EQ(driver->WriteFramed("H0B5"), 1);
     line->arrive("pending");
     EXPECT_EQ(driver->WriteFramed("H0F6"), 0);
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"WriteFile: 6"});
+    EXPECT_EQ(CallbackRecord::errors, Strings{"WriteFile: 6"});
     EXPECT_TRUE(line->input.empty());
     EXPECT_EQ(driver->PortOpen(), 0);
     EXPECT_EQ(driver->ErrorCount(), 1);
@@ -275,7 +260,7 @@ TEST_F(DriverTest, SettingsAreReadByPosition) {
         {"", "COM1: baud=0 parity= data= stop=", ""}};
     for (const auto& [settings, mode, applied] : rows) {
         SCOPED_TRACE(settings);
-        CallbackRecord::errors().clear();
+        CallbackRecord::errors.clear();
         line->settings.clear();
         EXPECT_EQ(driver->initialise("COM1", settings), *applied ? 1 : 0);
         EXPECT_EQ(driver->ModeText().str(), mode);
@@ -283,28 +268,25 @@ TEST_F(DriverTest, SettingsAreReadByPosition) {
         EXPECT_EQ(line->settings, applied);
         const std::string refused =
             "COM Port Settings not supported by this version of Windows! Code: 7\n";
-        EXPECT_EQ(CallbackRecord::errors(), *applied ? Strings{} : Strings{refused + mode});
+        EXPECT_EQ(CallbackRecord::errors, *applied ? Strings{} : Strings{refused + mode});
     }
     EXPECT_EQ(line->opens, 7) << "an open port is closed and opened again";
     line->line_fails = true;
     EXPECT_EQ(driver->initialise("COM1", "9600,N,8,1"), 0);
-    EXPECT_EQ(CallbackRecord::errors().back(),
+    EXPECT_EQ(CallbackRecord::errors.back(),
               "SetCommState: 7\nCOM1: baud=9600 parity=N data=8 stop=1");
     line->open_fails = true;
     EXPECT_EQ(driver->initialise("COM7", "9600,N,8,1"), 0);
     EXPECT_EQ(driver->PortOpen(), 0);
-    EXPECT_EQ(CallbackRecord::errors().back(), "COM Port not available! Code: 1");
+    EXPECT_EQ(CallbackRecord::errors.back(), "COM Port not available! Code: 1");
 }
 
 TEST_F(DriverTest, NetworkOperationsPollUntilTheAnswerOrTheirBound) {
     open(20);
     line->arrive("\x04");
     driver->WriteNetwork("07", "DATA");
-    EXPECT_EQ(line->written, "07\x1E"
-                             "07\x02"
-                             "DATA\x03");
-    line->arrive("07\x02"
-                 "0PAYLOAD\x03");
+    EXPECT_EQ(line->written, "07\03607\002DATA\x03");
+    line->arrive("07\0020PAYLOAD\x03");
     EXPECT_EQ(driver->ReadNetwork("07").str(), "PAYLOAD");
     driver->set_timeout(5);
     line->written.clear();
@@ -315,7 +297,7 @@ TEST_F(DriverTest, NetworkOperationsPollUntilTheAnswerOrTheirBound) {
     EXPECT_EQ(line->written, polls) << "the data is not sent";
     line->arrive("no start byte");
     EXPECT_EQ(driver->ReadNetwork("07").str(), "");
-    EXPECT_EQ(CallbackRecord::errors(), Strings(2, "Network station not answering! Polls: 10"));
+    EXPECT_EQ(CallbackRecord::errors, Strings(2, "Network station not answering! Polls: 10"));
 }
 
 TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {

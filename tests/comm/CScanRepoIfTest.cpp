@@ -127,7 +127,7 @@ TEST_F(ScanRepoIfTest, WithoutAPortTheConnectionFails) {
     CInitMgr::m_sComID = "COM1";
     line->open_fails = true;
     EXPECT_EQ(transfer.initialize(), 0);
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"COM Port not available! Code: 1"});
+    EXPECT_EQ(CallbackRecord::errors, Strings{"COM Port not available! Code: 1"});
 }
 
 TEST_F(ScanRepoIfTest, FramingBytesComeFromTheSettings) {
@@ -203,7 +203,7 @@ TEST_F(ScanRepoIfTest, TransfersWithoutRepositoryDriverOrPort) {
     g_pcoDriver = saved;
     line->fail_writes_after = line->writes;
     EXPECT_EQ(transfer.Repo2Scanner(repo.get(), 0), 0) << "the first write fails";
-    EXPECT_EQ(CallbackRecord::errors(), Strings{"WriteFile: 6"});
+    EXPECT_EQ(CallbackRecord::errors, Strings{"WriteFile: 6"});
     EXPECT_EQ(transfer.Repo2Scanner(repo.get(), 0), 0) << "no port any more";
 }
 

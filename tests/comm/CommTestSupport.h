@@ -31,30 +31,17 @@ inline std::string framed(const std::string& text) {
 
 // What the driver handed to its callbacks.
 struct CallbackRecord {
-    static Strings& errors() {
-        static Strings list;
-        return list;
-    }
-    static Strings& received() {
-        static Strings list;
-        return list;
-    }
-    static int error(const GwString& message) {
-        errors().push_back(message.str());
-        return 0;
-    }
-    static int receive(const GwString& data) {
-        received().push_back(data.str());
-        return 1;
-    }
+    static inline Strings errors, received;
+    static int error(const GwString& message) { return errors.push_back(message.str()), 0; }
+    static int receive(const GwString& data) { return received.push_back(data.str()), 1; }
 };
 
 // A driver on a window of its own, installed as g_pcoDriver for the life of the object.
 class TestDriver {
 public:
     explicit TestDriver(int dump = 0) : m_frame(std::make_unique<QWidget>()), m_saved(g_pcoDriver) {
-        CallbackRecord::errors().clear();
-        CallbackRecord::received().clear();
+        CallbackRecord::errors.clear();
+        CallbackRecord::received.clear();
         m_driver = std::make_unique<CDriver>(frame(), CallbackRecord::error,
                                              CallbackRecord::receive, dump);
         g_pcoDriver = m_driver.get();

@@ -8,45 +8,31 @@
 
 namespace {
 
-struct LineRow {
-    const char* name;
-    const char* text;
-    const char* line; // LineText after a successful parse; null: refused
-};
-
-void PrintTo(const LineRow& row, std::ostream* os) {
-    *os << row.name;
+TEST(SimOptions, LineSettingsTheScannerCanUse) {
+    // text, LineText after it (nullptr: refused, nothing changed)
+    const std::pair<const char*, const char*> rows[] = {{"19200,e,7,2", "19200,E,7,2"},
+                                                        {" 300 , O , 7 , 1 ", "300,O,7,1"},
+                                                        {"2400 ,N,8,2", "2400,N,8,2"},
+                                                        {"38400,N,8,1", "38400,N,8,1"},
+                                                        {"115200,E,8,1", nullptr},
+                                                        {"9601,E,8,1", nullptr},
+                                                        {"2400,M,8,1", nullptr},
+                                                        {"2400,N,6,1", nullptr},
+                                                        {"2400,N,8,3", nullptr},
+                                                        {"2400,N,8", nullptr},
+                                                        {"2400,N,8,1,1", nullptr},
+                                                        {"2400,NO,8,1", nullptr},
+                                                        {"", nullptr},
+                                                        {"fast,N,8,1", nullptr}};
+    for (const auto& [text, line] : rows) {
+        CSimOptions o;
+        EXPECT_EQ(
+            CSimOptions::ParseLine(text, o.m_iBaud, o.m_cParity, o.m_iDataBits, o.m_iStopBits),
+            line ? 1 : 0)
+            << text;
+        EXPECT_EQ(o.LineText().str(), line ? line : "9600,N,8,1") << text;
+    }
 }
-
-class SimOptionsLine : public testing::TestWithParam<LineRow> {};
-
-TEST_P(SimOptionsLine, ReadsSettingsTheScannerCanUse) {
-    CSimOptions o;
-    const int ok = CSimOptions::ParseLine(GetParam().text, o.m_iBaud, o.m_cParity, o.m_iDataBits,
-                                          o.m_iStopBits);
-    EXPECT_EQ(ok, GetParam().line ? 1 : 0);
-    EXPECT_EQ(o.LineText().str(), GetParam().line ? GetParam().line : "9600,N,8,1")
-        << "nothing is changed on failure";
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SimOptionsLine,
-                         testing::Values(LineRow{"lower_parity", "19200,e,7,2", "19200,E,7,2"},
-                                         LineRow{"blanks", " 300 , O , 7 , 1 ", "300,O,7,1"},
-                                         LineRow{"auto_baud_form", "2400 ,N,8,2", "2400,N,8,2"},
-                                         LineRow{"fastest", "38400,N,8,1", "38400,N,8,1"},
-                                         LineRow{"rate_not_offered", "115200,E,8,1", nullptr},
-                                         LineRow{"odd_rate", "9601,E,8,1", nullptr},
-                                         LineRow{"mark_parity", "2400,M,8,1", nullptr},
-                                         LineRow{"six_bits", "2400,N,6,1", nullptr},
-                                         LineRow{"three_stop_bits", "2400,N,8,3", nullptr},
-                                         LineRow{"three_fields", "2400,N,8", nullptr},
-                                         LineRow{"five_fields", "2400,N,8,1,1", nullptr},
-                                         LineRow{"parity_word", "2400,NO,8,1", nullptr},
-                                         LineRow{"empty", "", nullptr},
-                                         LineRow{"letters", "fast,N,8,1", nullptr}),
-                         [](const testing::TestParamInfo<LineRow>& info) {
-                             return std::string(info.param.name);
-                         });
 
 TEST(SimOptions, ParsesTheEnvironmentForm) {
     CSimOptions o;
@@ -71,40 +57,25 @@ TEST(SimOptions, ParsesTheEnvironmentForm) {
         EXPECT_EQ(numbers[i], expected[i]) << i;
 }
 
-struct BadRow {
-    const char* name;
-    const char* text;
-    const char* error;
-};
-
-void PrintTo(const BadRow& row, std::ostream* os) {
-    *os << row.name;
+// A bad segment is refused with a reason; the segments before it stay applied, none after it.
+TEST(SimOptions, BadSegmentsAreRefusedWithAReason) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"colour=red", "unknown option: colour"},
+        {"slow=x", "slow: not a number: x"},
+        {"slow=-1", "slow: not a number: -1"},
+        {"delay=99999999", "delay: not a number: 99999999"},
+        {"wire=maybe", "wire: not on or off: maybe"},
+        {"9600,X,8,1", "line: not settings the scanner can use: 9600,X,8,1"},
+        {"model=", "model: 1 to 64 printable characters expected: "},
+        {"model=RV\x02", "model: 1 to 64 printable characters expected: RV\x02"},
+        {"memory= ", "memory: a file name expected"}};
+    for (const auto& [text, message] : rows) {
+        CSimOptions o;
+        GwString error;
+        EXPECT_EQ(o.Parse(("lose=2;" + std::string(text) + ";garble=3").c_str(), error), 0);
+        EXPECT_EQ(error.str(), message);
+        EXPECT_EQ(o.m_iLoseEvery * 10 + o.m_iGarbleEvery, 20) << text;
+    }
 }
-
-class SimOptionsBad : public testing::TestWithParam<BadRow> {};
-
-TEST_P(SimOptionsBad, IsRefusedWithAReasonAfterTheGoodSegmentsBefore) {
-    CSimOptions o;
-    GwString error;
-    EXPECT_EQ(o.Parse(("lose=2;" + std::string(GetParam().text) + ";garble=3").c_str(), error), 0);
-    EXPECT_EQ(error.str(), GetParam().error);
-    EXPECT_EQ(o.m_iLoseEvery, 2);
-    EXPECT_EQ(o.m_iGarbleEvery, 0) << "nothing after the bad segment";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SimOptionsBad,
-    testing::Values(
-        BadRow{"unknown_key", "colour=red", "unknown option: colour"},
-        BadRow{"not_a_number", "slow=x", "slow: not a number: x"},
-        BadRow{"negative", "slow=-1", "slow: not a number: -1"},
-        BadRow{"huge", "delay=99999999", "delay: not a number: 99999999"},
-        BadRow{"switch_word", "wire=maybe", "wire: not on or off: maybe"},
-        BadRow{"bad_line", "9600,X,8,1", "line: not settings the scanner can use: 9600,X,8,1"},
-        BadRow{"model_empty", "model=", "model: 1 to 64 printable characters expected: "},
-        BadRow{"model_control", "model=RV\x02",
-               "model: 1 to 64 printable characters expected: RV\x02"},
-        BadRow{"memory_empty", "memory= ", "memory: a file name expected"}),
-    [](const testing::TestParamInfo<BadRow>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -184,12 +184,7 @@ TEST_P(Transfer, DownloadAndStoreChangeTheScannerAndSurviveARestart) {
     // other fields behind the reply to their query.
     const std::string wire = dump().substr(start);
     for (const char* lines :
-         {">>\x02"
-          "CVI\"X Y\"\x03\n",
-          ">>\x02"
-          "H0E\"\"\x03\n",
-          ">>\x02"
-          "DCI0042\x03\n",
+         {">>\002CVI\"X Y\"\x03\n", ">>\002H0E\"\"\x03\n", ">>\002DCI0042\x03\n",
           ">>\x02L3O04\x03\n", ">>\x02WL3C\x03\n<<L3O04C2\n>>\x02L3O04C2C1\x03\n"})
         EXPECT_NE(wire.find(lines), std::string::npos) << lines;
     EXPECT_EQ(wire.find(">>\x02WL3O\x03"), std::string::npos);
@@ -259,8 +254,8 @@ TEST_P(Transfer, ScannerVanishingMidUploadEndsItAtOnce) {
     EXPECT_EQ(
         box_texts()[0].rfind(CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyUpload, 1).str(), 0),
         0u);
-    ASSERT_EQ(CallbackRecord::errors().size(), 1u) << "the driver reports the port once";
-    const std::string& error = CallbackRecord::errors()[0];
+    ASSERT_EQ(CallbackRecord::errors.size(), 1u) << "the driver reports the port once";
+    const std::string& error = CallbackRecord::errors[0];
     EXPECT_TRUE(error.rfind("ClearCommError: ", 0) == 0 || error.rfind("ReadFile: ", 0) == 0 ||
                 error.rfind("WriteFile: ", 0) == 0)
         << error;
@@ -280,16 +275,16 @@ TEST_P(Transfer, PortGoneMidDownloadEndsItWithTheDriversReport) {
         clock.start();
         EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
         EXPECT_LT(clock.elapsed(), 10000);
-        ASSERT_EQ(CallbackRecord::errors().size(), 1u);
+        ASSERT_EQ(CallbackRecord::errors.size(), 1u);
         if (GetParam() == Host::InProcess &&
             std::string(vanish).find("bytes") != std::string::npos) {
-            EXPECT_EQ(CallbackRecord::errors()[0], "WriteFile: 6");
+            EXPECT_EQ(CallbackRecord::errors[0], "WriteFile: 6");
         }
         EXPECT_TRUE(box_texts().empty());
         EXPECT_EQ(m_repo->HasChanged(), 1) << "the changed mark is the caller's, kept";
         EXPECT_EQ((*m_driver)->PortOpen(), 0);
         EXPECT_EQ(m_transfer->IsConnected(), 0);
-        CallbackRecord::errors().clear();
+        CallbackRecord::errors.clear();
     }
 }
 
@@ -300,10 +295,8 @@ TEST_P(Transfer, DependentQueryWithoutReplyStopsTheDownload) {
     EXPECT_EQ(box_texts(),
               Strings{CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyDownload, 1).str() + "L0D"});
     // Nothing after it went out, and no rule command without its reply in front.
-    EXPECT_FALSE(dumped(">>\x02"
-                        "D0\x03"));
-    EXPECT_FALSE(dumped(">>\x02"
-                        "WL0C\x03"));
+    EXPECT_FALSE(dumped(">>\002D0\x03"));
+    EXPECT_FALSE(dumped(">>\002WL0C\x03"));
     EXPECT_EQ(m_transfer->IsConnected(), 1);
 }
 
@@ -325,9 +318,7 @@ TEST_P(Transfer, ParameterTheMapCannotQueryOrWriteIsLeftAlone) {
     ASSERT_EQ(m_repo->set_value("H1E", "3", 1), 1);
     EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 1);
     EXPECT_FALSE(dumped("DCI")) << "neither queried nor written";
-    EXPECT_FALSE(dumped(">>\x02"
-                        "3\x03"))
-        << "no write without command";
+    EXPECT_FALSE(dumped(">>\0023\x03")) << "no write without command";
     EXPECT_EQ((*m_driver)->WriteReadFramed("WDCI").str(), "DCI=1234");
     EXPECT_EQ((*m_driver)->WriteReadFramed("WH1E").str(), "H1E0");
     EXPECT_EQ((*m_driver)->WriteReadFramed("WH0C").str(), "H0C2") << "written: it has a command";
