@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace {
@@ -162,31 +161,6 @@ TEST(CmdMap, LookupsOfNamesAndFailedReads) {
 }
 
 // --- The ZEP100 map ------------------------------------------------------------------------
-
-TEST(Zep100Map, IsFoundByTheConnectedScannersTypeAndHasOneEntryPerParameter) {
-    CommSettings settings;
-    CScanRepoIf::m_sConnectedScanner = "RV-4400L";
-    CCmdMap map;
-    ASSERT_EQ(map.Initialize(), 1);
-    const std::vector<GwString> names = parameters_of(*zep100_repo());
-    EXPECT_EQ(map.Count(), static_cast<int>(names.size()));
-    std::set<std::string> entries, types, kinds;
-    for (int i = 0; i < map.Count(); ++i) {
-        entries.insert(map.Name(i).str());
-        types.insert(map.Field(i, 6).str());
-        const GwString locator = map.Field(i, 4);
-        if (locator.first('|') >= 0)
-            kinds.insert(locator.from(locator.first('|') + 1).str());
-    }
-    for (const GwString& name : names)
-        EXPECT_EQ(entries.count(name.str()), 1u) << name.str();
-    // The end-to-end tests go through every way of cutting a value.
-    EXPECT_EQ(types, (std::set<std::string>{"SIMPLE", "NORMAL", "DPNDNT", "STRING"}));
-    EXPECT_EQ(kinds, (std::set<std::string>{"INT", "STR", "RNG"}));
-    CScanRepoIf::m_sConnectedScanner = "XY-1";
-    EXPECT_EQ(map.Initialize(), 0) << "a scanner of no known type has no map";
-    EXPECT_EQ(map.Count(), static_cast<int>(names.size()));
-}
 
 // Every query, cut and write of the map, checked with the scanner's own command language: the
 // value cut from the reply is the scanner's coded value, and the write the program would

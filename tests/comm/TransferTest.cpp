@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMainWindow>
 
 #include <gtest/gtest.h>
@@ -39,8 +38,6 @@ protected:
         m_tmp.write("memory.ini", kMemory);
         m_driver = std::make_unique<TestDriver>(1); // with the dump file, to see the wire
         (*m_driver)->set_timeout(400);
-        for (const char* id : {"OFFLINE", "NOCONNECT", "CONNECT"})
-            (new QLabel(id, &m_window))->setObjectName(id);
         m_transfer = std::make_unique<CScanRepoIf>(GwCore::of(&m_window));
     }
     void TearDown() override {
@@ -105,7 +102,6 @@ protected:
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(m_repo->HasChanged(), 1);
     }
-    bool connect_shown() const { return !m_window.findChild<QLabel*>("CONNECT")->isHidden(); }
 
     // A program directory of its own whose ZEP100 command map is the build's with the given
     // entries replaced (an empty value removes the entry).
@@ -135,15 +131,6 @@ protected:
 };
 
 // --- The ordinary road ---------------------------------------------------------------------
-
-TEST_P(Transfer, ConnectsAndTakesTheLongRangeModelForItsBase) {
-    connect();
-    EXPECT_EQ(CScanRepoIf::ConnectedScanner().str(), "RV-4400L");
-    EXPECT_TRUE(connect_shown());
-    EXPECT_EQ((*m_driver)->GetMode(), 1);
-    EXPECT_EQ(m_transfer->CompareScanner().str(), "RV-4400");
-    EXPECT_TRUE(box_texts().empty());
-}
 
 TEST_P(Transfer, UploadGivesExactlyTheScannersMemoryOneLinePerGroup) {
     connect();
@@ -261,7 +248,6 @@ TEST_P(Transfer, ScannerVanishingMidUploadEndsItAtOnce) {
         << error;
     EXPECT_EQ((*m_driver)->PortOpen(), 0);
     EXPECT_EQ(m_transfer->IsConnected(), 0);
-    EXPECT_FALSE(connect_shown());
 }
 
 // A download stops at a write the port refuses (the scanner gone after 60 commands, or
