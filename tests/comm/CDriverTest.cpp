@@ -80,19 +80,16 @@ TEST_F(DriverTest, ReadFramedCutsOneMessage) {
     EXPECT_EQ(CallbackRecord::errors, Strings{"Connection timed out !: 0"});
 }
 
-TEST_F(DriverTest, WritesFrameTheTextUpToAZeroByteWithTheSettingsBytes) {
+// Framing bytes compare as unsigned bytes.
+TEST_F(DriverTest, FramingBytesOfTheSettingsFrameBothWays) {
     open();
-    EXPECT_EQ(driver->WriteFramed("W0"), 1);
-    EXPECT_EQ(driver->WriteACK(), 1);
-    driver->Write(GwString("AB\0CD", 5));
-    EXPECT_EQ(line->written, framed("W0") + "\006AB");
     driver->SetStartTx('<');
     driver->SetStopTx('>');
     driver->SetStartRx(0xAA);
     driver->SetStopRx(0xFF);
     line->arrive("\x02x\252OK\xFF");
     EXPECT_EQ(driver->WriteReadFramed("W1").str(), "OK");
-    EXPECT_EQ(line->written.substr(7), "<W1>");
+    EXPECT_EQ(line->written, "<W1>");
 }
 
 TEST_F(DriverTest, MessageLongerThanTheQueueIsCutAndTheReadGoesOn) {
@@ -179,13 +176,6 @@ TEST_F(DriverTest, ModesAndFramesCarryTheTimer) {
     EXPECT_EQ(line->purges, purges + 1) << "the current mode again only purges";
     EXPECT_TRUE(line->input.empty());
     EXPECT_EQ(frame->timer_active(), 0);
-    // A new frame takes the timer over.
-    QWidget other;
-    driver->set_window(GwCore::of(&other), nullptr, nullptr);
-    EXPECT_EQ(frame->callback(GwCB_TIMER), nullptr);
-    EXPECT_EQ(GwCore::of(&other)->callback(GwCB_TIMER), &CDriver::LookForData);
-    EXPECT_EQ(GwCore::of(&other)->timer_active(), 1);
-    driver->set_window(frame, nullptr, nullptr); // before `other` goes
 }
 
 // --- Asynchronous and terminal reception ---------------------------------------------------
@@ -300,6 +290,7 @@ TEST_F(DriverTest, NetworkOperationsPollUntilTheAnswerOrTheirBound) {
     EXPECT_EQ(CallbackRecord::errors, Strings(2, "Network station not answering! Polls: 10"));
 }
 
+// Every write as sent (framing included, up to a zero byte) and every read's result.
 TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
     TempDir dir;
     const QString before = QDir::currentPath();
@@ -318,12 +309,13 @@ TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
         driver->ReadFramed(); // nothing comes: a null text writes no line
         line->arrive(framed("U0"));
         driver->WriteReadFramed("W1");
+        EXPECT_EQ(driver->WriteACK() + driver->Write(GwString("AB\0CD", 5)), 2);
     }
     QDir::setCurrent(before);
     EXPECT_FALSE(none) << "no file without dumping";
     EXPECT_EQ(TempDir::read(dir.file(CDriver::kDumpFile)),
               "Kommunikation Scanner/ZEP Software:\n>>\x02W0\x03\n<<RV-4400 V2.13\n"
-              ">>\x02W1\x03\n<<U0\n");
+              ">>\x02W1\x03\n<<U0\n>>\x06\n>>AB\n"); // up to a zero byte
 }
 
 } // namespace

@@ -64,13 +64,6 @@ TEST_F(SimPort, ReplyBytesArriveOneCharacterTimeApart) {
         EXPECT_EQ(port->BytesWaiting(), waiting) << at - kStart;
     }
     EXPECT_EQ(later(0), framed("RV-4400 V2.13"));
-    // At 2400 baud 8E1 a character takes 11 bits: 4 out, 4 back.
-    reset_sim("2400,E,8,1;delay=0");
-    open(2400, 'E', 8, 1);
-    send(framed("W1"));
-    now += 8 * (11 * 1000000000LL / 2400) - 1;
-    EXPECT_EQ(port->BytesWaiting(), 3);
-    EXPECT_EQ(later(1), framed("U0"));
 }
 
 TEST_F(SimPort, RepliesQueueBehindEachOtherAndBehindStoring) {
@@ -87,18 +80,6 @@ TEST_F(SimPort, RepliesQueueBehindEachOtherAndBehindStoring) {
     now += 300 * kMs - 1;
     EXPECT_EQ(later(0), "") << "busy storing for 300 ms";
     EXPECT_EQ(later(1), framed("U0"));
-}
-
-TEST_F(SimPort, LineSettingsReachTheScanner) {
-    open(2400, 'N', 8, 1);
-    send(framed("W0") + framed("H0B3"));
-    EXPECT_EQ(later(), "");
-    EXPECT_EQ(CSimPort::Device().Value("H0B").str(), "5") << "not heard";
-    ASSERT_EQ(port->SetLine(9600, 'N', 8, 1), 1);
-    EXPECT_EQ(port->SetLine(9600, 'Q', 8, 1), 0);
-    EXPECT_EQ(port->LastError(), CSerialPort::kUnsupported);
-    send(framed("W1"));
-    EXPECT_EQ(later(), framed("U0")) << "refused settings leave the earlier ones";
 }
 
 TEST_F(SimPort, OpensExclusivelyAndTheScannerOutlivesThePort) {
