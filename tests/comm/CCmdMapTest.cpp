@@ -1,15 +1,16 @@
 // The command map: reading entries by position, cutting values out of replies by type and
-// kind, lookups of names it does not know, and the ZEP100 map against the simulated scanner's
-// command language.
+// kind, lookups of names it does not know. The ZEP100 map is checked entry by entry against
+// the simulated scanner by the transfer tests (every parameter uploaded and downloaded).
 #include "CCmdMap.h"
-#include "CSimScanner.h"
-#include "CommTestSupport.h"
 #include "EwDataSet.h"
+#include "EwRepository.h"
 #include "EwString.h"
+#include "GwStringPrint.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -49,62 +50,47 @@ std::unique_ptr<EwRepository> sample_repo() {
     return repo;
 }
 
-struct ExtractRow {
-    const char* name;
-    const char* param;
-    const char* reply;
-    std::string value;
-    int fits;
-};
-
-void PrintTo(const ExtractRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class CmdMapExtract : public testing::TestWithParam<ExtractRow> {};
-
-TEST_P(CmdMapExtract, CutsTheValueByTypeAndKind) {
-    const ExtractRow& row = GetParam();
+// Cutting a value by type and kind; a reply that lacks what the cut starts from gives an empty
+// value and does not fit.
+TEST(CmdMap, ExtractValueCutsByTypeAndKind) {
     CCmdMap map;
     ASSERT_EQ(map.InitializeText(kMap), 1);
     auto repo = sample_repo();
-    GwString name = row.param;
-    GwString reply = row.reply;
-    EXPECT_EQ(map.ExtractValue(name, reply, repo.get()).str(), row.value);
-    EXPECT_EQ(map.Fits(name, reply), row.fits);
-    EXPECT_EQ(reply.str(), row.reply) << "the reply is not changed";
+    // name, reply, value, fits
+    const std::tuple<const char*, const char*, std::string, int> rows[] = {
+        {"S4", "S47", "0007", 1},      // filled with zeros
+        {"S2", "S212345", "12345", 1}, // never shortened
+        {"S2", "xxS205S299", "05S299", 1},
+        {"S4", "XY7", "", 0},
+        {"E", "42", "042", 1}, // an empty marker stands at the start
+        {"HUGE", "H7", std::string(CCmdMap::kMaxWidth - 1, '0') + "7", 1},
+        {"NI", "NI=0042xyz", "0042", 1}, // INT: the number, filled
+        {"NI", "NI=500", "0500", 1},
+        {"NS", "NS=1D00", "1D00", 1},
+        {"NX", "NX=5", "", 1}, // another kind
+        {"NI", "XY=5", "", 0},
+        {"NI", "NI500", "", 0}, // without the search text
+        {"DI", "L3O04C2", "2", 1},
+        {"DS", "L3O04UAB", "AB___", 1},
+        {"DR", "L3O04L5-12", "05-12", 1},
+        {"DR", "L3O04L13___", "13___", 1},
+        {"DI", "L3O04", "0", 1}, // a dependent field the reply lacks is 0
+        {"DS", "L3O04", "0____", 1},
+        {"DX", "L3O04Q1", "", 1},
+        {"DI", "?WX", "", 0},
+        {"ST", "ST\"AB C\"", "\"AB C\"", 1},
+        {"ST", "XX", "", 0},
+        {"BAD", "B5", "", 0},   // unknown type
+        {"SHORT", "S5", "", 0}, // too few fields
+        {"NOPE", "NOPE5", "0", 0}};
+    for (const auto& [param, text, value, fits] : rows) {
+        GwString name = param;
+        GwString reply = text;
+        EXPECT_EQ(map.ExtractValue(name, reply, repo.get()).str(), value) << param << " " << text;
+        EXPECT_EQ(map.Fits(name, reply), fits) << param << " " << text;
+        EXPECT_EQ(reply.str(), text) << "the reply is not changed";
+    }
 }
-
-// A reply that lacks what the cut starts from gives an empty value and does not fit.
-INSTANTIATE_TEST_SUITE_P(
-    Replies, CmdMapExtract,
-    testing::Values(ExtractRow{"SimpleFillsWithZeros", "S4", "S47", "0007", 1},
-                    ExtractRow{"SimpleNeverShortens", "S2", "S212345", "12345", 1},
-                    ExtractRow{"SimpleAfterFirstMarker", "S2", "xxS205S299", "05S299", 1},
-                    ExtractRow{"SimpleWithoutMarker", "S4", "XY7", "", 0},
-                    ExtractRow{"EmptyMarkerStandsAtTheStart", "E", "42", "042", 1},
-                    ExtractRow{"WidthBoundedByTheLongestMessage", "HUGE", "H7",
-                               std::string(CCmdMap::kMaxWidth - 1, '0') + "7", 1},
-                    ExtractRow{"NormalIntDropsZerosAndRest", "NI", "NI=0042xyz", "0042", 1},
-                    ExtractRow{"NormalIntFilled", "NI", "NI=500", "0500", 1},
-                    ExtractRow{"NormalStrAsItIs", "NS", "NS=1D00", "1D00", 1},
-                    ExtractRow{"NormalOtherKindEmpty", "NX", "NX=5", "", 1},
-                    ExtractRow{"NormalWithoutMarker", "NI", "XY=5", "", 0},
-                    ExtractRow{"NormalWithoutSearchText", "NI", "NI500", "", 0},
-                    ExtractRow{"DependentInt", "DI", "L3O04C2", "2", 1},
-                    ExtractRow{"DependentStrFilledRight", "DS", "L3O04UAB", "AB___", 1},
-                    ExtractRow{"DependentRange", "DR", "L3O04L5-12", "05-12", 1},
-                    ExtractRow{"DependentFixedLength", "DR", "L3O04L13___", "13___", 1},
-                    ExtractRow{"DependentMissingFieldIsZero", "DI", "L3O04", "0", 1},
-                    ExtractRow{"DependentStrMissingFieldIsZero", "DS", "L3O04", "0____", 1},
-                    ExtractRow{"DependentOtherKindEmpty", "DX", "L3O04Q1", "", 1},
-                    ExtractRow{"DependentWithoutMarker", "DI", "?WX", "", 0},
-                    ExtractRow{"StringAfterLocator", "ST", "ST\"AB C\"", "\"AB C\"", 1},
-                    ExtractRow{"StringWithoutLocator", "ST", "XX", "", 0},
-                    ExtractRow{"UnknownTypeEmpty", "BAD", "B5", "", 0},
-                    ExtractRow{"TooFewFieldsEmpty", "SHORT", "S5", "", 0},
-                    ExtractRow{"NameNotInMap", "NOPE", "NOPE5", "0", 0}),
-    [](const testing::TestParamInfo<ExtractRow>& info) { return info.param.name; });
 
 TEST(CmdMap, FieldsAreSplitByPosition) {
     CCmdMap map;
@@ -158,43 +144,6 @@ TEST(CmdMap, LookupsOfNamesAndFailedReads) {
                                  "NI=RW;A;FIRST;-;A;SIMPLE\nNI=RW;A;SECOND;-;A;SIMPLE\n"),
               1);
     EXPECT_EQ(map.GetQueryCmd(name).str(), "FIRST");
-}
-
-// --- The ZEP100 map ------------------------------------------------------------------------
-
-// Every query, cut and write of the map, checked with the scanner's own command language: the
-// value cut from the reply is the scanner's coded value, and the write the program would
-// build puts a value into the scanner.
-TEST(Zep100Map, SpeaksTheScannersLanguage) {
-    CommSettings settings;
-    CScanRepoIf::m_sConnectedScanner = "RV-4400";
-    CCmdMap map;
-    ASSERT_EQ(map.Initialize(), 1);
-    auto repo = zep100_repo();
-    CSimScanner scanner;
-    // Values unlike the factory ones, in the coded form the scanner keeps.
-    const std::pair<const char*, const char*> changed[] = {
-        {"DCI", "1234"}, {"L3O", "04"},          {"L3L", "13___"}, {"L3U", "4142"},
-        {"L3C", "2"},    {"CVI", "\"AB C\""},    {"K3F", "4100"},  {"LKS", ";"},
-        {"FD", "0250"},  {"H0E", "\"NO READ\""}, {"GN", "0"},      {"LTM", "00000"}};
-    for (const auto& [key, value] : changed)
-        ASSERT_EQ(scanner.SetValue(key, value), 1) << key;
-    for (GwString name : parameters_of(*repo)) {
-        GwString reply = scanner.Execute(map.GetQueryCmd(name));
-        ASSERT_EQ(map.Fits(name, reply), 1) << name.str() << ": " << reply.str();
-        EXPECT_EQ(map.ExtractValue(name, reply, repo.get()), scanner.Value(sim_key(name)))
-            << name.str() << " from " << reply.str();
-    }
-    // Writing each parameter's factory value the way a download builds the command.
-    for (GwString name : parameters_of(*repo)) {
-        const GwString factory = CSimScanner::FactoryValue(sim_key(name));
-        GwString command = map.GetWriteCmd(name);
-        if (map.IsDependent(name))
-            command = scanner.Execute(map.GetQueryCmd(name)) + command;
-        EXPECT_EQ(scanner.Execute(command + factory), GwString()) << "writes get no reply";
-        EXPECT_EQ(scanner.Value(sim_key(name)), factory) << (command + factory).str();
-    }
-    EXPECT_EQ(scanner.Execute("WER").str(), "ER00") << "no write was refused";
 }
 
 } // namespace

@@ -210,20 +210,6 @@ TEST_F(DriverTest, AsynchronousReception) {
 
 // --- Port errors ---------------------------------------------------------------------------
 
-TEST_F(DriverTest, PortLostDuringAReadIsReportedOnceAndClosed) {
-    open(20000);
-    driver->Enable(1);
-    QTimer::singleShot(30, [l = line] { l->status_fails = true; });
-    EXPECT_LT(timed([&] { EXPECT_EQ(driver->WriteReadFramed("W1").str(), ""); }), 10000);
-    EXPECT_EQ(CallbackRecord::errors, Strings{"ClearCommError: 6"});
-    EXPECT_EQ(driver->PortOpen(), 0);
-    // Later calls find no port: nothing is sent, nothing reported again.
-    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "");
-    EXPECT_EQ(driver->LookCom() + driver->reset() + driver->Write("W0"), 0);
-    EXPECT_EQ(CallbackRecord::errors.size(), 1u);
-    EXPECT_EQ(line->written, framed("W1"));
-}
-
 TEST_F(DriverTest, FailedWriteIsReportedDiscardsPendingInputAndClosesThePort) {
     open();
     line->fail_writes_after = 1;

@@ -34,7 +34,7 @@ std::string reply_bytes(CSimScanner& scanner, const std::string& bytes) {
 // Commands ("|" between several) on a factory-new scanner, a query, its reply. Queries show
 // codes as they are, numbers after "=" without leading zeros, texts in quotes, the hex text
 // after "=", rule fields behind the rule's code type; only queries and "A0" are answered.
-// (Every parameter's query and write through the command map: Zep100Map.)
+// (Every parameter's query and write through the command map: the transfer tests.)
 const char* const kTaken[][3] = {
     {"DCI5", "WDCI", "DCI=5"},
     {"ROT1200", "WROT", "ROT=1200"},

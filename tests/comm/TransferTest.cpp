@@ -1,8 +1,10 @@
 // Connect, upload, download and store against a simulated scanner, in two variants of one
 // fixture: the scanner inside the process (port "SIM") and zepsim on a pseudo-terminal (the
 // real serial stack). The scanner keeps its permanent memory in a file, which both variants
-// read at power-up and write on "M2". Faults on the line - lost, garbled, cut and endless
-// replies, a scanner that vanishes - never crash, hang or corrupt the parameter set.
+// read at power-up and write on "M2". Every parameter goes through the ZEP100 command map both
+// ways, so a wrong entry shows as a value that differs or a write the scanner refuses. Faults
+// on the line - lost, garbled, cut and endless replies, a scanner that vanishes - never crash,
+// hang or corrupt the parameter set.
 #include "CErrorHandler.h"
 #include "CScanRepoIf.h"
 #include "CSimScanner.h"
@@ -164,8 +166,10 @@ TEST_P(Transfer, DownloadAndStoreChangeTheScannerAndSurviveARestart) {
     const size_t start = dump().size();
     EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 1);
     EXPECT_EQ(m_transfer->parameter_set_storing(m_repo.get()), 0);
-    // "W1" is answered once "M2" was carried out, and then says: nothing changed since.
+    // "W1" is answered once "M2" was carried out, and then says: nothing changed since; no
+    // write of the command map was refused.
     EXPECT_EQ((*m_driver)->WriteReadFramed("W1").str(), "U0");
+    EXPECT_EQ((*m_driver)->WriteReadFramed("WER").str(), "ER00");
     EXPECT_TRUE(box_texts().empty());
     // Texts go out in quotes, others as they are; a rule's code type is written directly, its
     // other fields behind the reply to their query.
