@@ -17,10 +17,10 @@
 #include <QProcess>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Strings = std::vector<std::string>;
@@ -69,31 +69,27 @@ private:
 class CommSettings {
 public:
     CommSettings() {
-        const char* values[] = {"SIM",     "9600", "8",  "1",  "N",
-                                "02",      "03",   "02", "03", ZEP_PROGRAM_DIR "/",
-                                "RV-4400", ""};
-        for (size_t i = 0; i < m_saved.size(); ++i) {
-            m_saved[i] = *fields()[i];
-            *fields()[i] = values[i];
+        const std::pair<GwString*, const char*> values[] = {
+            {&CInitMgr::m_sComID, "SIM"},           {&CInitMgr::m_sComBaudrate, "9600"},
+            {&CInitMgr::m_sComDatabits, "8"},       {&CInitMgr::m_sComStopbits, "1"},
+            {&CInitMgr::m_sComParity, "N"},         {&CInitMgr::m_sComStartRx, "02"},
+            {&CInitMgr::m_sComStopRx, "03"},        {&CInitMgr::m_sComStartTx, "02"},
+            {&CInitMgr::m_sComStopTx, "03"},        {&CInitMgr::m_sProgramDir, ZEP_PROGRAM_DIR "/"},
+            {&CInitMgr::m_sScannerType, "RV-4400"}, {&CScanRepoIf::m_sConnectedScanner, ""}};
+        for (const auto& [field, value] : values) {
+            m_saved.emplace_back(field, *field);
+            *field = value;
         }
     }
     ~CommSettings() {
-        for (size_t i = 0; i < m_saved.size(); ++i)
-            *fields()[i] = m_saved[i];
+        for (const auto& [field, value] : m_saved)
+            *field = value;
     }
     CommSettings(const CommSettings&) = delete;
     CommSettings& operator=(const CommSettings&) = delete;
 
 private:
-    static std::array<GwString*, 12> fields() {
-        return {&CInitMgr::m_sComID,       &CInitMgr::m_sComBaudrate,
-                &CInitMgr::m_sComDatabits, &CInitMgr::m_sComStopbits,
-                &CInitMgr::m_sComParity,   &CInitMgr::m_sComStartRx,
-                &CInitMgr::m_sComStopRx,   &CInitMgr::m_sComStartTx,
-                &CInitMgr::m_sComStopTx,   &CInitMgr::m_sProgramDir,
-                &CInitMgr::m_sScannerType, &CScanRepoIf::m_sConnectedScanner};
-    }
-    std::array<GwString, 12> m_saved;
+    std::vector<std::pair<GwString*, GwString>> m_saved;
 };
 
 inline CSimOptions sim_options(const std::string& text) {
