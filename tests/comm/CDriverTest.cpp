@@ -1,10 +1,12 @@
 // The serial driver on the byte level, against a scripted port: framing, time-outs, modes,
 // asynchronous and terminal reception, port errors, settings texts, network polls, the dump
-// file.
+// file; and on a pseudo-terminal: the bytes on the line, the unframed read's time-out,
+// unplugging during a read.
 #include "CDriver.h"
 #include "CommTestSupport.h"
 #include "EventWait.h"
 #include "GwCore.h"
+#include "PtyPair.h"
 #include "ScriptedPort.h"
 #include "TempDir.h"
 
@@ -302,6 +304,47 @@ TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
     EXPECT_EQ(TempDir::read(dir.file(CDriver::kDumpFile)),
               "Kommunikation Scanner/ZEP Software:\n>>\x02W0\x03\n<<RV-4400 V2.13\n"
               ">>\x02W1\x03\n<<U0\n>>\x06\n>>AB\n"); // up to a zero byte
+}
+
+// --- On the real serial stack: a pseudo-terminal whose other side the test holds ----------
+
+class DriverPty : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.ok());
+        ASSERT_EQ(driver->set_mode(1), 1);
+        ASSERT_EQ(driver->initialise(pty.slave().c_str(), "9600,N,8,1"), 1);
+        driver->set_timeout(300);
+    }
+
+    PtyPair pty;
+    TestDriver driver;
+};
+
+TEST_F(DriverPty, UnframedReadLastsItsWholeTimeOut) {
+    ASSERT_TRUE(pty.send(framed("RV-4400 V2.13")));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(driver->Read().str(), framed("RV-4400 V2.13"));
+    EXPECT_GE(clock.elapsed(), 300);
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST_F(DriverPty, UnpluggedDuringAReadIsReportedOnceAndTheReadEnds) {
+    driver->set_timeout(20000);
+    ASSERT_TRUE(pty.send("\x02PART"));
+    QTimer::singleShot(100, [this] { pty.close_master(); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(driver->ReadFramed().str(), "");
+    EXPECT_LT(clock.elapsed(), 10000);
+    ASSERT_EQ(CallbackRecord::errors.size(), 1u);
+    const std::string& error = CallbackRecord::errors[0];
+    EXPECT_TRUE(error.rfind("ClearCommError: ", 0) == 0 || error.rfind("ReadFile: ", 0) == 0)
+        << error;
+    EXPECT_EQ(driver->PortOpen(), 0);
+    EXPECT_EQ(driver->WriteFramed("W1"), 0);
+    EXPECT_EQ(CallbackRecord::errors.size(), 1u);
 }
 
 } // namespace
