@@ -1,11 +1,9 @@
 // The command map: reading entries by position, cutting values out of replies by type and
-// kind, lookups of names it does not know. The ZEP100 map is checked entry by entry against
-// the simulated scanner by the transfer tests (every parameter uploaded and downloaded).
+// kind, lookups of names it does not know; the ZEP100 map has an entry for every parameter.
 #include "CCmdMap.h"
+#include "CommTestSupport.h"
 #include "EwDataSet.h"
-#include "EwRepository.h"
 #include "EwString.h"
-#include "GwStringPrint.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +142,17 @@ TEST(CmdMap, LookupsOfNamesAndFailedReads) {
                                  "NI=RW;A;FIRST;-;A;SIMPLE\nNI=RW;A;SECOND;-;A;SIMPLE\n"),
               1);
     EXPECT_EQ(map.GetQueryCmd(name).str(), "FIRST");
+}
+
+// The ZEP100 map has one entry of a known type for every parameter of the type. (Every query,
+// cut and write of it: the transfer tests.)
+TEST(Zep100Map, HasOneEntryPerParameter) {
+    CCmdMap map;
+    ASSERT_EQ(map.InitializeFile(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/cmd.map"), 1);
+    const std::vector<GwString> names = parameters_of(*zep100_repo());
+    EXPECT_EQ(map.Count(), static_cast<int>(names.size()));
+    for (const GwString& name : names)
+        EXPECT_EQ(map.Contains(name) + map.HasKnownType(name), 2) << name.str();
 }
 
 } // namespace
