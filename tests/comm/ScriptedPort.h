@@ -1,7 +1,7 @@
 // A port whose behaviour a test writes: the bytes that "arrive", failures of opening, of the
-// line settings, of the status query and of writes after a given number of writes. Everything
-// written is recorded. The driver gets it through CDriver::SetPortFactory; the test keeps the
-// shared Line to feed it and to look at it.
+// line settings and of writes after a given number of writes. Everything written is recorded.
+// The driver gets it through CDriver::SetPortFactory; the test keeps the shared Line to feed it
+// and to look at it.
 //
 //   auto line = std::make_shared<ScriptedPort::Line>();
 //   ScriptedPort::Install(line);                  // every port the driver opens is this line
@@ -27,7 +27,6 @@ public:
         std::string written;
         int writes = 0;
         int fail_writes_after = -1; // writes that succeed before every further one fails
-        bool status_fails = false;  // BytesWaiting gives -1 (the device went away)
         bool open_fails = false;
         bool line_fails = false; // SetLine refuses
         bool is_open = false;
@@ -65,8 +64,8 @@ public:
         return 1;
     }
     int BytesWaiting() override {
-        if (!m_line->is_open || m_line->status_fails) {
-            fail(m_line->is_open ? kResource : kNotOpen);
+        if (!m_line->is_open) {
+            fail(kNotOpen);
             return -1;
         }
         return static_cast<int>(std::min<size_t>(m_line->input.size(), kQueueSize));
