@@ -1,53 +1,48 @@
 // Helpers of the communication tests: a driver with a frame of its own made the process's
-// g_pcoDriver, a record of what reached its callbacks, and the settings a connection reads,
-// restored after each test.
+// g_pcoDriver, a record of what reached its callbacks, the settings a connection reads
+// (restored after each test), the ZEP100 repository, the boxes shown, and zepsim as a process.
 #pragma once
 
 #include "CDriver.h"
 #include "CInitMgr.h"
+#include "CScanRepoBuilder.h"
+#include "CScanRepoIf.h"
 #include "CSimOptions.h"
 #include "CSimPort.h"
+#include "EwRepository.h"
 #include "GwCore.h"
+#include "GwScriptedAnswers.h"
+#include "GwStringPrint.h"
 
+#include <QProcess>
 #include <QWidget>
 
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
+
+using Strings = std::vector<std::string>;
+
+inline std::string framed(const std::string& text) {
+    return "\x02" + text + "\x03";
+}
 
 // What the driver handed to its callbacks.
 struct CallbackRecord {
-    static std::vector<std::string>& errors() {
-        static std::vector<std::string> list;
-        return list;
-    }
-    static std::vector<std::string>& received() {
-        static std::vector<std::string> list;
-        return list;
-    }
-    static int error(const GwString& message) {
-        errors().push_back(message.str());
-        return 0;
-    }
-    static int receive(const GwString& data) {
-        received().push_back(data.str());
-        return 1;
-    }
-    static void clear() {
-        errors().clear();
-        received().clear();
-    }
+    static inline Strings errors, received;
+    static int error(const GwString& message) { return errors.push_back(message.str()), 0; }
+    static int receive(const GwString& data) { return received.push_back(data.str()), 1; }
 };
 
 // A driver on a window of its own, installed as g_pcoDriver for the life of the object.
 class TestDriver {
 public:
-    explicit TestDriver(int dump = 0) : m_frame(std::make_unique<QWidget>()) {
-        m_frame->setObjectName("ZEP Utility");
-        CallbackRecord::clear();
-        m_saved = g_pcoDriver;
-        m_driver = std::make_unique<CDriver>(GwCore::of(m_frame.get()), CallbackRecord::error,
+    explicit TestDriver(int dump = 0) : m_frame(std::make_unique<QWidget>()), m_saved(g_pcoDriver) {
+        CallbackRecord::errors.clear();
+        CallbackRecord::received.clear();
+        m_driver = std::make_unique<CDriver>(frame(), CallbackRecord::error,
                                              CallbackRecord::receive, dump);
         g_pcoDriver = m_driver.get();
     }
@@ -59,67 +54,113 @@ public:
     TestDriver(const TestDriver&) = delete;
     TestDriver& operator=(const TestDriver&) = delete;
 
-    CDriver& operator*() const { return *m_driver; }
     CDriver* operator->() const { return m_driver.get(); }
     GwCore* frame() const { return GwCore::of(m_frame.get()); }
-    // Removes the window (the driver must notice that its frame is gone).
-    void destroy_frame() { m_frame.reset(); }
+    void destroy_frame() { m_frame.reset(); } // the driver must notice that its frame is gone
 
 private:
     std::unique_ptr<QWidget> m_frame;
+    CDriver* m_saved;
     std::unique_ptr<CDriver> m_driver;
-    CDriver* m_saved = nullptr;
 };
 
-// The settings a connection reads, set for one test: port, 9600,N,8,1, STX/ETX framing, the
-// build's program directory (for "ZEP100\cmd.map") and the selected scanner RV-4400.
+// The settings a connection reads, set for one test: port SIM, 9600,N,8,1, STX/ETX framing,
+// the build's program directory and the selected scanner RV-4400; no connected scanner.
 class CommSettings {
 public:
-    CommSettings()
-        : m_port(CInitMgr::m_sComID), m_baud(CInitMgr::m_sComBaudrate),
-          m_data(CInitMgr::m_sComDatabits), m_stop(CInitMgr::m_sComStopbits),
-          m_parity(CInitMgr::m_sComParity), m_startRx(CInitMgr::m_sComStartRx),
-          m_stopRx(CInitMgr::m_sComStopRx), m_startTx(CInitMgr::m_sComStartTx),
-          m_stopTx(CInitMgr::m_sComStopTx), m_dir(CInitMgr::m_sProgramDir),
-          m_scanner(CInitMgr::m_sScannerType) {
-        CInitMgr::m_sComID = "SIM";
-        CInitMgr::m_sComBaudrate = "9600";
-        CInitMgr::m_sComDatabits = "8";
-        CInitMgr::m_sComStopbits = "1";
-        CInitMgr::m_sComParity = "N";
-        CInitMgr::m_sComStartRx = "02";
-        CInitMgr::m_sComStopRx = "03";
-        CInitMgr::m_sComStartTx = "02";
-        CInitMgr::m_sComStopTx = "03";
-        CInitMgr::m_sProgramDir = ZEP_PROGRAM_DIR "/";
-        CInitMgr::m_sScannerType = "RV-4400";
+    CommSettings() {
+        const std::pair<GwString*, const char*> values[] = {
+            {&CInitMgr::m_sComID, "SIM"},           {&CInitMgr::m_sComBaudrate, "9600"},
+            {&CInitMgr::m_sComDatabits, "8"},       {&CInitMgr::m_sComStopbits, "1"},
+            {&CInitMgr::m_sComParity, "N"},         {&CInitMgr::m_sComStartRx, "02"},
+            {&CInitMgr::m_sComStopRx, "03"},        {&CInitMgr::m_sComStartTx, "02"},
+            {&CInitMgr::m_sComStopTx, "03"},        {&CInitMgr::m_sProgramDir, ZEP_PROGRAM_DIR "/"},
+            {&CInitMgr::m_sScannerType, "RV-4400"}, {&CScanRepoIf::m_sConnectedScanner, ""}};
+        for (const auto& [field, value] : values) {
+            m_saved.emplace_back(field, *field);
+            *field = value;
+        }
     }
     ~CommSettings() {
-        CInitMgr::m_sComID = m_port;
-        CInitMgr::m_sComBaudrate = m_baud;
-        CInitMgr::m_sComDatabits = m_data;
-        CInitMgr::m_sComStopbits = m_stop;
-        CInitMgr::m_sComParity = m_parity;
-        CInitMgr::m_sComStartRx = m_startRx;
-        CInitMgr::m_sComStopRx = m_stopRx;
-        CInitMgr::m_sComStartTx = m_startTx;
-        CInitMgr::m_sComStopTx = m_stopTx;
-        CInitMgr::m_sProgramDir = m_dir;
-        CInitMgr::m_sScannerType = m_scanner;
+        for (const auto& [field, value] : m_saved)
+            *field = value;
     }
     CommSettings(const CommSettings&) = delete;
     CommSettings& operator=(const CommSettings&) = delete;
 
 private:
-    GwString m_port, m_baud, m_data, m_stop, m_parity, m_startRx, m_stopRx, m_startTx, m_stopTx,
-        m_dir, m_scanner;
+    std::vector<std::pair<GwString*, GwString>> m_saved;
 };
 
-// Replaces the in-process scanner for one test and forgets it afterwards.
-inline void reset_sim(const std::string& options) {
+inline CSimOptions sim_options(const std::string& text) {
     CSimOptions parsed;
     GwString error;
-    if (!parsed.Parse(options.c_str(), error))
+    if (!parsed.Parse(text.c_str(), error))
         throw std::runtime_error(error.str());
-    CSimPort::ResetDevice(parsed);
+    return parsed;
 }
+
+// Replaces the in-process scanner for one test.
+inline void reset_sim(const std::string& options) {
+    CSimPort::ResetDevice(sim_options(options));
+}
+
+inline std::unique_ptr<EwRepository> zep100_repo() {
+    CScanRepoBuilder builder;
+    return std::unique_ptr<EwRepository>(
+        builder.build_repo(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/Profile.zep"));
+}
+
+// Every parameter name of the repository in transfer order.
+inline std::vector<GwString> parameters_of(const EwRepository& repo) {
+    std::vector<GwString> out;
+    std::unique_ptr<DynGwStringPtrArray> groups(repo.list_of_names());
+    for (int g = 0; g < groups->count(); ++g) {
+        std::unique_ptr<DynGwStringPtrArray> names(repo.list_of_param_names(*groups->get(g)));
+        for (int i = 0; i < names->count(); ++i)
+            out.push_back(*names->get(i));
+    }
+    return out;
+}
+
+// The simulated scanner's key of a parameter (GNNONAME is GN).
+inline GwString sim_key(const GwString& name) {
+    return name.ends_with("NONAME") ? name(0, name.len() - 7) : name;
+}
+
+// The texts of the message boxes shown in this test.
+inline Strings box_texts() {
+    Strings texts;
+    for (const auto& shown : GwScriptedAnswers::shown())
+        if (shown.kind == GwScriptedAnswers::Box)
+            texts.push_back(shown.text.str());
+    return texts;
+}
+
+// One zepsim process, killed when the object goes.
+class Zepsim {
+public:
+    ~Zepsim() { stop(); }
+    // Starts zepsim; the device path from its first line, or empty on failure.
+    std::string start(const QStringList& arguments) {
+        stop();
+        m_process.start(ZEP_PROGRAM_DIR "/zepsim", arguments);
+        if (!m_process.waitForStarted(10000))
+            return "";
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return "";
+        }
+        return m_process.readLine().trimmed().toStdString();
+    }
+    void stop() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(10000);
+        }
+    }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+};

@@ -1,7 +1,7 @@
-// A port whose behaviour a test writes: the bytes that "arrive", failures of the status query,
-// of reads and of writes after a given number of writes, refused opening or line settings.
-// Everything written is recorded. The driver gets it through CDriver::SetPortFactory; the test
-// keeps the shared Line to feed it and to look at it.
+// A port whose behaviour a test writes: the bytes that "arrive", failures of opening, of the
+// line settings and of writes after a given number of writes. Everything written is recorded.
+// The driver gets it through CDriver::SetPortFactory; the test keeps the shared Line to feed it
+// and to look at it.
 //
 //   auto line = std::make_shared<ScriptedPort::Line>();
 //   ScriptedPort::Install(line);                  // every port the driver opens is this line
@@ -27,22 +27,17 @@ public:
         std::string written;
         int writes = 0;
         int fail_writes_after = -1; // writes that succeed before every further one fails
-        bool status_fails = false;  // BytesWaiting gives -1 (the device went away)
         bool open_fails = false;
         bool line_fails = false; // SetLine refuses
         bool is_open = false;
         int opens = 0;
         int purges = 0;
-        int baud = 0;
-        char parity = 0;
-        int data_bits = 0;
-        int stop_bits = 0;
+        std::string settings; // the line settings applied last: "9600,N,8,1"
         // Called with the bytes of every write that went out (a scripted device answering).
         std::function<void(Line&, const std::string&)> on_write;
 
         void arrive(const std::string& bytes) {
-            for (char c : bytes)
-                input.push_back(static_cast<unsigned char>(c));
+            input.insert(input.end(), bytes.begin(), bytes.end());
         }
     };
 
@@ -64,15 +59,13 @@ public:
     int SetLine(int baud, char parity, int dataBits, int stopBits) override {
         if (m_line->line_fails)
             return fail(kUnsupported);
-        m_line->baud = baud;
-        m_line->parity = parity;
-        m_line->data_bits = dataBits;
-        m_line->stop_bits = stopBits;
+        m_line->settings = std::to_string(baud) + "," + parity + "," + std::to_string(dataBits) +
+                           "," + std::to_string(stopBits);
         return 1;
     }
     int BytesWaiting() override {
-        if (!m_line->is_open || m_line->status_fails) {
-            fail(m_line->is_open ? kResource : kNotOpen);
+        if (!m_line->is_open) {
+            fail(kNotOpen);
             return -1;
         }
         return static_cast<int>(std::min<size_t>(m_line->input.size(), kQueueSize));
