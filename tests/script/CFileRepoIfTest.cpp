@@ -130,6 +130,16 @@ TEST_F(ScriptFile, ReadsParameterLinesOnTopOfTheFactoryDefaults) {
     EXPECT_EQ(last_text(GwScriptedAnswers::Info), warn(8, 1) + m_dir.file("in.slp"));
 }
 
+TEST_F(ScriptFile, AnOverLongLineIsCutAndTheLinesAfterItAreStillRead) {
+    const std::string text =
+        kHeader + "CVI=" + std::string(1019, 'A') + "BEYOND\nH0B=6\r\nH1B=6\r\r\n";
+    EXPECT_EQ(load(text), 1);
+    EXPECT_EQ(TempDir::read(m_dir.file("in.slp")), text) << "reading changed the file";
+    EXPECT_EQ(value("CVI", 1), std::string(1019, 'A'));
+    EXPECT_EQ(value("H0B") + value("H1B"), "1920019200");
+    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
+}
+
 TEST_F(ScriptFile, MissingFileOrSectionIsNotLoaded) {
     m_repo->set_value("H0B", "300", 0);
     GwMessageBox* box = reinterpret_cast<GwMessageBox*>(this); // must be cleared

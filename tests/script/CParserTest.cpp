@@ -111,11 +111,6 @@ TEST(Lookups, PrefixParameterGroupAndPosition) {
     EXPECT_EQ(group, "kept");
     EXPECT_EQ(parser.get_group(zep.get(), "LTD0", group), 1);
     EXPECT_EQ(group, "LT");
-
-    const Repo repo = repo_from(kLineProfile);
-    parser.select_group(repo.get(), "G1");
-    EXPECT_EQ(parser.find_nth_param_position("xAxH", "G1", 2), 3);
-    EXPECT_EQ(parser.find_nth_param_position("xAxH", "G1", 3), -1);
 }
 
 TEST(TextHelpers, PrefixesOccurrencesAndStripping) {

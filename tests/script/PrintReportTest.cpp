@@ -2,11 +2,9 @@
 // page breaks by the page geometry, the values of ZEP100, and the failures of the print run.
 #include "CScriptPrintMgr.h"
 #include "GwCore.h"
-#include "GwFont.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
 
-#include <QFontInfo>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -71,11 +69,6 @@ std::string numbered(int from, int to) {
 }
 
 } // namespace
-
-TEST(PrintFont, ResolvesToARealFont) {
-    EXPECT_FALSE(QFontInfo(GwFont("8.Courier").qfont()).family().isEmpty());
-    EXPECT_FALSE(QFontInfo(GwFont("7.Courier.I").qfont()).family().isEmpty());
-}
 
 TEST_F(PrintReport, HeaderAndFooterOnEveryPageAndBreaksByTheGeometry) {
     CInitMgr::m_sCompany = "ACME";

@@ -124,6 +124,17 @@ TEST_F(RtfReport, EmptyResultsGiveEmptyLinesAndEachRunStartsWithOutputOn) {
     EXPECT_EQ(export_with("shown\n"), "shown\n");
 }
 
+TEST_F(RtfReport, HostileTemplateLinesAreCutAndPrintedVerbatimInBothOutputs) {
+    const std::string decode = "$$DECODE(H0B|" + std::string(3000, '5') + "|x|y)";
+    EXPECT_EQ(export_with(decode + "\n" + std::string(4000, '(') + "\n" + std::string(999, '$') +
+                          "\n$$INDEX(CVI|-2147483648|2147483647)\n$$IF(H0B|9)\nhidden\n"),
+              decode.substr(0, 1023) + "\n" + std::string(1023, '(') + "\n" +
+                  std::string(999, '$') + "\n\n\n\n");
+    GwScriptedAnswers::printer_pdf(m_dir.file("out.pdf"));
+    EXPECT_EQ(m_mgr.Repo2Printer(nullptr, 0), 1);
+    EXPECT_EQ(TempDir::read(m_dir.file("out.pdf")).rfind("%PDF", 0), 0u);
+}
+
 TEST_F(RtfReport, FailuresLeaveTheEarlierFileAsItWas) {
     const std::string out = m_dir.write("old.rtf", "{\\rtf1 earlier}\n");
     GwAtomicFile::fail_writes_after(200);
