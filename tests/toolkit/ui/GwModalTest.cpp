@@ -1,12 +1,11 @@
-// Modal runs in nested event loops, timers inside them, the end of a run, and the wait for
-// events that the serial driver uses.
+// Modal runs in nested event loops, timers inside them and the end of a run. The wait for
+// events that the serial driver uses is exercised by every driver test.
 #include "EventWait.h"
 #include "GwEventLoop.h"
 #include "GwMessageBox.h"
 #include "GwScriptedAnswers.h"
 #include "UiFixture.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -105,13 +104,6 @@ TEST_F(GwModalTest, DeletingOrClosingTheWindowEndsTheRun) {
     main->widget()->close();
     EXPECT_EQ(Recorder::count("Test::Close"), 1);
     EXPECT_EQ(main->is_visible(), 1);
-}
-
-TEST(GwEventLoop, AWaitEndsAtItsBoundOrWithTheEventThatEndsIt) {
-    GwEventLoop::wait_for_events(30); // nothing happens: the bound ends the wait
-    bool fired = false;
-    QTimer::singleShot(5, [&fired]() { fired = true; });
-    EXPECT_TRUE(WaitFor([&] { return fired; }));
 }
 
 } // namespace
