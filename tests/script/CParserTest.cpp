@@ -237,9 +237,6 @@ TEST(TemplateLine, SpecialKeys) {
     CInitMgr::m_sScannerType = "";
     EXPECT_EQ(parser.tpl_special_cases("Type", out, ""), 1);
     EXPECT_EQ(out, "");
-    CInitMgr::m_sScannerType = "RV-4400L";
-    parser.tpl_special_cases("Type", out, "");
-    EXPECT_EQ(out, "100");
     out = "kept";
     EXPECT_EQ(parser.tpl_special_cases("date", out, ""), 0); // case matters
     EXPECT_EQ(out, "kept");

@@ -1,5 +1,6 @@
 // Online help: which page is opened, in which browser, and that a page name never reaches a
-// shell. The browsers are fake programs that record their arguments.
+// shell (the only use of GwExecute, which is tested here). The browsers are fake programs
+// that record their arguments.
 #include "CHelpManager.h"
 #include "CErrorHandler.h"
 #include "CInitMgr.h"
