@@ -312,20 +312,3 @@ TEST(Ownership, GroupsAndTheRepositoryTakeEachElementOnce) {
     delete g->dump(";", ";", 0);
     EXPECT_EQ(repo.set_value("GA", "On", 0), 1);
 }
-
-TEST(DynGwStringPtrArray, OwnsItsStringsAndCopiesDeep) {
-    DynGwStringPtrArray list(1, 10);
-    list[-1] = new GwString("a");
-    list.add("b");
-    list[-1]; // an empty slot stays null and is skipped when deleting
-    EXPECT_EQ(texts_of(&list), (Texts{"a", "b", "<null>"}));
-    EXPECT_EQ(list.get(3), nullptr);
-    EXPECT_EQ(list.find("b"), 1);
-    EXPECT_EQ(list.find("bb"), -1);
-    DynGwStringPtrArray copy(list);
-    copy[0]->append("y");
-    EXPECT_EQ(texts_of(&list), (Texts{"a", "b", "<null>"}));
-    EXPECT_EQ(texts_of(&copy), (Texts{"ay", "b", "<null>"}));
-    list.clear();
-    EXPECT_EQ(list.count(), 0);
-}

@@ -221,22 +221,6 @@ TEST_P(CErrorHandlerShipped, EveryNumberInUseHasARealTextInTheLanguage) {
     }
 }
 
-TEST_P(CErrorHandlerShipped, ComposedMessagesFitTogether) {
-    // Save question: the last four characters of warning 52 go when no file name follows.
-    const std::string w52 = CErrorHandler::warning(52, 0).str();
-    ASSERT_GE(w52.size(), 5u);
-    EXPECT_EQ(w52.back(), ' ');
-    EXPECT_EQ(w52[w52.size() - 4], ' ');
-    EXPECT_NE(w52[w52.size() - 5], ' ');
-    // Halves that a name follows directly end in a blank.
-    for (unsigned n : {18u, 22u, 23u})
-        EXPECT_EQ(CErrorHandler::error_msg(n, 0).ends_with(" "), 1) << "error " << n;
-    for (unsigned n : {22u, 23u})
-        EXPECT_EQ(CErrorHandler::warning(n, 0).ends_with(" "), 1) << "warning " << n;
-    EXPECT_EQ(CErrorHandler::error_msg(99, 0).ends_with("99"), 1);
-    EXPECT_EQ(CErrorHandler::warning(99, 0).ends_with("99"), 1);
-}
-
 INSTANTIATE_TEST_SUITE_P(Languages, CErrorHandlerShipped, testing::Values(1, 49, 33),
                          [](const testing::TestParamInfo<int>& info) {
                              return info.param == 1    ? std::string("English")

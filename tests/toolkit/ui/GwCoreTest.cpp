@@ -241,18 +241,4 @@ TEST_F(GwCoreTest, AHandleAndItsElementLiveAndDieTogether) {
     delete box;
 }
 
-TEST_F(GwCoreTest, MovesAWindowRelativeToItsParentWindow) {
-    main->move_to_screen(100, 50);
-    main->show();
-    std::unique_ptr<GwCore> dialog(GwRcMgr::load("Dialog", main.get()));
-    dialog->move(30, 70);
-    int x = 0, y = 0, mx = 0, my = 0;
-    dialog->position(x, y);
-    EXPECT_EQ(std::pair(x, y), std::pair(30, 70));
-    dialog->screen_position(x, y);
-    main->screen_position(mx, my);
-    EXPECT_EQ(std::pair(x - mx, y - my), std::pair(30, 70));
-    main->hide();
-}
-
 } // namespace

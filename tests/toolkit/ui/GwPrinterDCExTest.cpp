@@ -1,5 +1,6 @@
-// The printer device: world coordinates, preparation through the scripted printer answer,
-// documents and pages, and measuring with the printer's own metrics.
+// The printer device: world coordinates, preparation through the scripted printer answer and
+// measuring with the printer's own metrics. Documents of several pages are the print tests'
+// (PrintReportTest reads them back).
 #include "GwPrinterDCEx.h"
 #include "GwFont.h"
 #include "GwScriptedAnswers.h"
@@ -50,22 +51,6 @@ TEST_F(GwPrinter, MapsWorldPointsOntoTheDevice) {
         EXPECT_NEAR(m_dc.to_device_x(r.x), r.device_x, 1e-6 * w);
         EXPECT_NEAR(m_dc.to_device_y(r.y), r.device_y, 1e-6 * h);
     }
-}
-
-TEST_F(GwPrinter, WritesADocumentOfPagesAsPdf) {
-    EXPECT_EQ(m_dc.output_file().str(), m_pdf);
-    ASSERT_EQ(m_dc.start_doc("Test document"), 1);
-    for (int page = 1; page <= 3; ++page) {
-        ASSERT_EQ(m_dc.start_page(), 1);
-        EXPECT_EQ(m_dc.text_out(10, 10, "page text"), 1);
-        EXPECT_EQ(m_dc.end_page(), 1);
-        EXPECT_EQ(m_dc.text_out(10, 10, "between pages"), 0);
-    }
-    EXPECT_EQ(m_dc.end_doc(), 1);
-    EXPECT_EQ(m_dc.pages(), 3);
-    const std::string data = TempDir::read(m_pdf);
-    EXPECT_EQ(data.rfind("%PDF", 0), 0u);
-    EXPECT_NE(data.find("/Count 3"), std::string::npos);
 }
 
 TEST_F(GwPrinter, MeasuresWithThePrinterMetrics) {

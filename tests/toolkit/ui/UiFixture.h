@@ -80,14 +80,12 @@ protected:
         Recorder::calls.clear();
         Recorder::on_timer = nullptr;
         Recorder::key_result = nullptr;
-        static const GwFuncDesc table[] = {{Recorder::kNames[0], Recorder::callback<0>},
-                                           {Recorder::kNames[1], Recorder::callback<1>},
-                                           {Recorder::kNames[2], Recorder::callback<2>},
-                                           {Recorder::kNames[3], Recorder::callback<3>},
-                                           {Recorder::kNames[4], Recorder::callback<4>},
-                                           {Recorder::kNames[5], Recorder::callback<5>},
-                                           {Recorder::kNames[6], Recorder::callback<6>},
-                                           {nullptr, nullptr}};
+        using R = Recorder;
+        static const GwFuncDesc table[] = {
+            {R::kNames[0], R::callback<0>}, {R::kNames[1], R::callback<1>},
+            {R::kNames[2], R::callback<2>}, {R::kNames[3], R::callback<3>},
+            {R::kNames[4], R::callback<4>}, {R::kNames[5], R::callback<5>},
+            {R::kNames[6], R::callback<6>}, {nullptr, nullptr}};
         GwRcMgr::use_func_desc(table);
         ASSERT_EQ(GwRcMgr::use(ZEP_UI_FIXTURES), 1);
     }
