@@ -246,6 +246,12 @@ TEST_P(Transfer, ScannerVanishingMidUploadEndsItAtOnce) {
         << error;
     EXPECT_EQ((*m_driver)->PortOpen(), 0);
     EXPECT_EQ(m_transfer->IsConnected(), 0);
+    if (GetParam() == Host::Pty) { // zepsim closes the pseudo-terminal and ends normally
+        QProcess& zepsim = m_zepsim.process();
+        ASSERT_TRUE(zepsim.state() == QProcess::NotRunning || zepsim.waitForFinished(10000));
+        EXPECT_EQ(zepsim.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(zepsim.exitCode(), 0);
+    }
 }
 
 // A download stops at a write the port refuses (the scanner gone after 60 commands, or
