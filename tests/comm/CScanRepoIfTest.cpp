@@ -112,17 +112,14 @@ TEST_F(ScanRepoIfTest, ConnectionChecksTheScannerAndLoadsItsMap) {
     EXPECT_EQ(driver->Lookup(), 100);
 }
 
-TEST_F(ScanRepoIfTest, WithoutAPortTheConnectionFails) {
+TEST_F(ScanRepoIfTest, PortNoneOpensNothingAndWarns) {
     CScanRepoIf transfer(frame());
     CInitMgr::m_sComID = "NONE";
     EXPECT_EQ(transfer.initialize(), 0);
     EXPECT_EQ(line->opens, 0);
     EXPECT_EQ(box_texts(), Strings{CErrorHandler::warning(6, 0).str()});
     EXPECT_TRUE(shown("NOCONNECT"));
-    CInitMgr::m_sComID = "COM1";
-    line->open_fails = true;
-    EXPECT_EQ(transfer.initialize(), 0);
-    EXPECT_EQ(CallbackRecord::errors, Strings{"COM Port not available! Code: 1"});
+    // (A port that cannot be opened: the driver and auto-baud tests.)
 }
 
 TEST_F(ScanRepoIfTest, FramingBytesComeFromTheSettings) {

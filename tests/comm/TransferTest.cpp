@@ -5,6 +5,7 @@
 // ways, so a wrong entry shows as a value that differs or a write the scanner refuses. Faults
 // on the line - lost, garbled, cut and endless replies, a scanner that vanishes - never crash,
 // hang or corrupt the parameter set.
+#include "CCmdMap.h"
 #include "CErrorHandler.h"
 #include "CScanRepoIf.h"
 #include "CSimScanner.h"
@@ -17,8 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
+#include <regex>
 #include <string>
 
 namespace {
@@ -97,23 +98,6 @@ protected:
         EXPECT_EQ(m_transfer->UploadComplete(), 0);
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(m_repo->HasChanged(), 1);
-    }
-
-    // A program directory of its own whose ZEP100 command map is the build's with the given
-    // entries replaced (an empty value removes the entry).
-    void use_map(const std::map<std::string, std::string>& entries) {
-        std::ifstream in(std::string(ZEP_PROGRAM_DIR) + "/ZEP100/cmd.map");
-        std::string text, line;
-        while (std::getline(in, line)) {
-            const std::string key = line.substr(0, line.find('='));
-            const auto it = entries.find(key);
-            if (it == entries.end())
-                text += line + "\n";
-            else if (!it->second.empty())
-                text += key + "=" + it->second + "\n";
-        }
-        m_tmp.write("prog/ZEP100/cmd.map", text);
-        CInitMgr::m_sProgramDir = (m_tmp.dir() + "prog/").c_str();
     }
 
     TempDir m_tmp;
@@ -291,12 +275,16 @@ TEST_P(Transfer, DependentQueryWithoutReplyStopsTheDownload) {
 // alone; a value the repository refuses keeps the old one and is warned about once, the others
 // are stored.
 TEST_P(Transfer, WhatTheMapOrTheRepositoryCannotTakeIsLeftAlone) {
-    use_map({{"DCI", ""},
-             {"H0C", "RW;H0C;;-;H0C;SIMPLE"},
-             {"H1E", "RW;H1E;WH1E;-;;SIMPLE"},
-             {"H0B", "RW;H0;WH0B;-;H0B;SIMPLE"}, // cuts "B5" out of "H0B5"
-             {"H1B", "RW;H1;WH1B;-;H1B;SIMPLE"}});
     connect();
+    // The ZEP100 map without DCI, and with entries in front that replace the build's (of two
+    // entries with one name the first wins): H0C without query, H1E without write command,
+    // H0B cutting "B5" out of "H0B5", which the repository refuses.
+    std::string map = std::regex_replace(TempDir::read(ZEP_PROGRAM_DIR "/ZEP100/cmd.map"),
+                                         std::regex("\nDCI=[^\n]*"), "");
+    map.insert(map.find("[StartMapping]\n") + 15,
+               "H0C=RW;H0C;;-;H0C;SIMPLE\nH1E=RW;H1E;WH1E;-;;SIMPLE\n"
+               "H0B=RW;H0;WH0B;-;H0B;SIMPLE\nH1B=RW;H1;WH1B;-;H1B;SIMPLE\n");
+    ASSERT_EQ(m_transfer->CmdMap()->InitializeText(map), 1);
     ASSERT_EQ(m_repo->set_value("DCI", "0777", 1) + m_repo->set_value("H0C", "2", 1) +
                   m_repo->set_value("H0B", "7", 1),
               3);
