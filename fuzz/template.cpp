@@ -2,27 +2,15 @@
 // interpreted as a report template line. After each line the parse position is back at 0 and
 // output is on or off; a line's output holds no empty-value marker unless it is the marker
 // alone. The RTF escaping of the same text must give 7-bit text without an unescaped brace.
-#include "CScanRepoBuilder.h"
 #include "CScriptPrintMgr.h"
-#include "EwRepository.h"
-#include "GwLanguage.h"
+#include "Zep100.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <sstream>
 #include <string>
 
 namespace {
-
-EwRepository*& repository() {
-    static EwRepository* repo = [] {
-        GwLanguage::set_number(1);
-        CScanRepoBuilder builder;
-        return builder.build_repo(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/Profile.zep");
-    }();
-    return repo;
-}
 
 void check_rtf(const GwString& text) {
     const std::string rtf = CScriptPrintMgr::rtf_text(text).str();
@@ -40,13 +28,12 @@ void check_rtf(const GwString& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EwRepository* repo = repository();
-    static CScriptPrintMgr mgr(repository());
+    static EwRepository* repo = zep100_repository();
+    static CScriptPrintMgr mgr(repo);
     mgr.reset_interpreter();
     const std::string text(reinterpret_cast<const char*>(data), size);
     const int form = size > 0 ? data[0] & 1 : 0;
     const GwString marker = CScriptPrintMgr::empty_line_marker();
-    size_t total = 0;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         const GwString out = mgr.instantiate_line(repo, GwString(line), "c:\\tpl", form);
@@ -55,7 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (out != marker && out.str().find('\0') != std::string::npos)
             __builtin_trap();
         check_rtf(GwString(line));
-        total += static_cast<size_t>(out.len());
     }
-    return total == static_cast<size_t>(-1) ? 1 : 0;
+    return 0;
 }

