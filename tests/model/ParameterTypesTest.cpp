@@ -1,6 +1,5 @@
 // The typed parameters: validity, coded and plain forms, comparison values, defaults, the
 // lists each keeps (the difference texts are common to all types: RepositoryTest).
-#include "EwEnumChar.h"
 #include "EwEnumInt.h"
 #include "EwRangeChar.h"
 #include "EwRangeInt.h"
@@ -11,7 +10,6 @@
 
 #include <memory>
 #include <string>
-#include <type_traits>
 
 // value(0)/value(1) and prf_value(0)/prf_value(1) of a parameter in one text: "On/01 Off/00".
 static std::string forms(const EwType& p) {
@@ -19,33 +17,24 @@ static std::string forms(const EwType& p) {
            p.prf_value(1).str();
 }
 
-// ---- Enumerations: EwEnumInt and EwEnumChar behave alike, so every case runs on both ------
+// ---- Enumerations (EwEnumChar differs only in its name; ZEP100 builds both) ---------------
 
-template <typename T>
-class EwEnum : public testing::Test {
-protected:
-    // Values and codes (no code list when empty), length 2.
-    static std::unique_ptr<T> make(std::initializer_list<const char*> values = {"Off", "On"},
-                                   std::initializer_list<const char*> codes = {"0", "1"}) {
-        auto p = std::make_unique<T>("GMode", "ENUMERATEDINT");
-        p->set_length("2");
-        DynGwStringPtrArray* list = new_list(values);
-        p->set_range(list, codes.size() > 0 ? new_list(codes) : nullptr);
-        return p;
-    }
-};
+namespace {
 
-struct EnumClassName {
-    template <typename T>
-    static std::string GetName(int) {
-        return std::is_same_v<T, EwEnumInt> ? "EwEnumInt" : "EwEnumChar";
-    }
-};
-using EnumClasses = testing::Types<EwEnumInt, EwEnumChar>;
-TYPED_TEST_SUITE(EwEnum, EnumClasses, EnumClassName);
+// Values and codes (no code list when empty), length 2.
+std::unique_ptr<EwEnumInt> make(std::initializer_list<const char*> values = {"Off", "On"},
+                                std::initializer_list<const char*> codes = {"0", "1"}) {
+    auto p = std::make_unique<EwEnumInt>("GMode", "ENUMERATEDINT");
+    p->set_length("2");
+    DynGwStringPtrArray* list = new_list(values);
+    p->set_range(list, codes.size() > 0 ? new_list(codes) : nullptr);
+    return p;
+}
 
-TYPED_TEST(EwEnum, DecodesCodesOnSetAndFillsThemOnRead) {
-    auto p = this->make();
+} // namespace
+
+TEST(EwEnum, DecodesCodesOnSetAndFillsThemOnRead) {
+    auto p = make();
     // It starts as the text "0", no value: coded unfilled; the empty comparison value filled.
     EXPECT_EQ(forms(*p), "0/0 /00");
     EXPECT_EQ(p->set_value("1", 1), 1);
@@ -59,21 +48,21 @@ TYPED_TEST(EwEnum, DecodesCodesOnSetAndFillsThemOnRead) {
     EXPECT_EQ(forms(*p), "Off/00 On/01");
 }
 
-TYPED_TEST(EwEnum, CodesAreNeitherCutNorReadPastTheirList) {
-    auto p = this->make({"A", "B", "A", "X"}, {"5", "123", "7"});
+TEST(EwEnum, CodesAreNeitherCutNorReadPastTheirList) {
+    auto p = make({"A", "B", "A", "X"}, {"5", "123", "7"});
     ASSERT_EQ(p->set_value("123", 1) + p->set_prf_value("7", 1), 2);
     EXPECT_EQ(forms(*p), "B/123 A/05"); // "7" decodes to "A", whose first code is 5
     // "X" has no code: the value comes back as it is, the comparison value filled.
     ASSERT_EQ(p->set_value("X", 0) + p->set_prf_value("X", 0), 2);
     EXPECT_EQ(forms(*p), "X/X X/0X");
-    auto plain = this->make({"Off", "On"}, {});
+    auto plain = make({"Off", "On"}, {});
     ASSERT_EQ(plain->set_value("On", 1) + plain->set_prf_value("Off", 1), 2);
     EXPECT_EQ(forms(*plain), "On/On Off/Off");
     EXPECT_EQ(plain->range(1), nullptr);
 }
 
-TYPED_TEST(EwEnum, OnlyAListedTextIsValidOrADefault) {
-    auto p = this->make();
+TEST(EwEnum, OnlyAListedTextIsValidOrADefault) {
+    auto p = make();
     for (const char* text : {"on", "On ", "O", ""})
         EXPECT_EQ(p->IsValid(text), 0) << text;
     EXPECT_EQ(p->IsValid("On"), 1);
@@ -82,18 +71,16 @@ TYPED_TEST(EwEnum, OnlyAListedTextIsValidOrADefault) {
     EXPECT_EQ(p->value(0), "0");
     EXPECT_EQ(p->set_default("On"), 1);
     EXPECT_EQ(p->value(0), "On");
-    auto bare = std::make_unique<TypeParam>("GY", "BOOLEAN");
+    auto bare = std::make_unique<EwEnumInt>("GY", "BOOLEAN");
     EXPECT_EQ(bare->IsValid("0"), 0);
     EXPECT_EQ(bare->set_value("0", 1), 0);
 }
 
-TYPED_TEST(EwEnum, ListsAndBounds) {
-    auto p = this->make();
+TEST(EwEnum, ListsAndBounds) {
+    auto p = make();
     EXPECT_EQ(texts_of(p->range(0)), (Texts{"Off", "On"}));
     EXPECT_EQ(texts_of(p->range(1)), (Texts{"0", "1"}));
     EXPECT_EQ(p->range(5), p->range(0));
-    p->set_bounds("1", "9");
-    EXPECT_EQ(p->bounds(), "");
 }
 
 // ---- Byte sequences: tokens in plain form, hex pairs in coded form --------------------------
@@ -139,14 +126,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HexCase{"Full", "0D0A", 2, "CR LF"}, HexCase{"EndedEarly", "0D00", 2, "CR "},
                     HexCase{"LeadingEnd", "000D", 2, ""}, HexCase{"EndStops", "4100FF", 3, "A "},
                     HexCase{"ZeroOfOneByte", "00", 1, "NUL"},
-                    HexCase{"Mnemonics", "02411B", 3, "STX A ESC"},
-                    HexCase{"Space", "20", 1, "SPC"}, HexCase{"Beyond", "414243", 2, "A BC"},
-                    HexCase{"OddDigits", "414", 3, "A \x04 "}, HexCase{"Empty", "", 2, ""},
-                    HexCase{"ToFull", "CR LF", 2, "0D0A"}, HexCase{"ToShort", "CR", 3, "0D00"},
+                    HexCase{"Beyond", "414243", 2, "A BC"},
+                    HexCase{"OddDigits", "414", 3, "A \x04 "}, HexCase{"ToShort", "CR", 3, "0D00"},
                     HexCase{"ToEmpty", "", 2, "00"}, HexCase{"ToTrailingBlank", "CR ", 2, "0D00"},
                     HexCase{"ToUnknown", "NAK", 2, "NAK00"},
-                    HexCase{"ToHugeLength", "A", 2147483647, "4100"},
-                    HexCase{"ToZeroLength", "", 0, ""}),
+                    HexCase{"ToHugeLength", "A", 2147483647, "4100"}),
     case_name);
 
 class EwRangeCharValidity : public testing::TestWithParam<HexCase> {};
@@ -155,10 +139,9 @@ TEST_P(EwRangeCharValidity, NeedsTwoUpperCaseHexDigitsInsideTheBounds) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, EwRangeCharValidity,
-    testing::Values(HexCase{"Inside", "0D", 1, ""}, HexCase{"Low", "00", 1, ""},
-                    HexCase{"High", "7F", 1, ""}, HexCase{"Above", "80", 0, ""},
-                    HexCase{"LowerCase", "0d", 0, ""}, HexCase{"Excluded", "0A", 0, ""},
-                    HexCase{"OneDigit", "7", 0, ""}, HexCase{"Empty", "", 0, ""},
+    testing::Values(HexCase{"Low", "00", 1, ""}, HexCase{"High", "7F", 1, ""},
+                    HexCase{"Above", "80", 0, ""}, HexCase{"LowerCase", "0d", 0, ""},
+                    HexCase{"Excluded", "0A", 0, ""}, HexCase{"OneDigit", "7", 0, ""},
                     HexCase{"NotHex", "0G", 0, ""}, HexCase{"TextOrderLonger", "7E55", 1, ""},
                     HexCase{"TextOrderAboveHigh", "7F0", 0, ""}),
     case_name);
@@ -212,13 +195,11 @@ TEST_P(EwRangeIntValidity, JudgesByExcludedTextThenByNumber) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, EwRangeIntValidity,
-    testing::Values(ValidityCase{"Inside", "7", 1}, ValidityCase{"Low", "1", 1},
-                    ValidityCase{"High", "10", 1}, ValidityCase{"Excluded", "5", 0},
-                    ValidityCase{"ExcludedLeadingZero", "05", 0},
+    testing::Values(ValidityCase{"Low", "1", 1}, ValidityCase{"High", "10", 1},
+                    ValidityCase{"Excluded", "5", 0}, ValidityCase{"ExcludedLeadingZero", "05", 0},
                     ValidityCase{"ExcludedTrailingText", "5 ", 0}, ValidityCase{"Above", "11", 0},
                     ValidityCase{"Below", "0", 0}, ValidityCase{"TextIsZero", "abc", 0},
-                    ValidityCase{"LeadingNumber", "7kg", 1}, ValidityCase{"Blanks", "  8", 1},
-                    ValidityCase{"Negative", "-3", 0}, ValidityCase{"Empty", "", 0}),
+                    ValidityCase{"LeadingNumber", "7kg", 1}, ValidityCase{"Negative", "-3", 0}),
     [](const testing::TestParamInfo<ValidityCase>& info) { return info.param.name; });
 
 TEST(EwRangeInt, CodedFormIsDecimalFilledToTheLength) {
