@@ -4,7 +4,6 @@
 #include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
 #include "LanguageGuard.h"
-#include "ProfileSample.h"
 #include "ProfileText.h"
 #include "StringLists.h"
 #include "TempDir.h"
@@ -69,18 +68,6 @@ TEST(CScanRepoBuilder, EachTypeGivesItsParameterWithLengthBoundsListsAndDefault)
     }
 }
 
-TEST(CScanRepoBuilder, MakesOneGroupPerInstanceWithParametersOfItsOwn) {
-    LanguageGuard english(1);
-    Repo repo = build(kSample);
-    EXPECT_EQ(repo->HasChanged(), 0);
-    EXPECT_EQ(take_texts(repo->list_of_names()), (Texts{"Beep", "Code1", "Code2"}));
-    EXPECT_EQ(take_texts(repo->list_of_param_names("Code2")),
-              (Texts{"Code2Len", "Code2Suffix", "Code2Label"}));
-    ASSERT_EQ(repo->set_value("Code1Len", "3", 0), 1);
-    EXPECT_EQ(repo->value("Code1Len", 0), "3");
-    EXPECT_EQ(repo->value("Code2Len", 0), "10");
-}
-
 TEST(CScanRepoBuilder, ListsAreCutAtCommasUnlessEscaped) {
     struct Row {
         const char* text;
@@ -99,8 +86,8 @@ TEST(CScanRepoBuilder, ListsAreCutAtCommasUnlessEscaped) {
         Texts groups;
     };
     for (const Instances& row :
-         {Instances{"", {"G"}}, Instances{"A", {"GA"}}, Instances{",,1", {"G1"}},
-          Instances{"1,2,", {"G1", "G2", "G"}}, Instances{"1, 2", {"G1", "G 2"}}}) {
+         {Instances{"", {"G"}}, Instances{",,1", {"G1"}}, Instances{"1,2,", {"G1", "G2", "G"}},
+          Instances{"1, 2", {"G1", "G 2"}}}) {
         Repo repo = build(one_group("P=p;STRING;1\nQ=q;STRING;1\n", 1, row.text));
         EXPECT_EQ(take_texts(repo->list_of_names()), row.groups) << row.text;
         const std::string first = row.groups.front();
@@ -119,15 +106,9 @@ TEST(CScanRepoBuilder, AGroupWithoutParametersIsOneGroupNamedByItsKey) {
     }
 }
 
-TEST(CScanRepoBuilder, EachRepositoryIsNewAndAMissingFileGivesAnEmptyOne) {
+TEST(CScanRepoBuilder, AMissingFileGivesAnEmptyRepository) {
     TempDir dir;
-    const GwString path(dir.write("ZEP100/PROFILE.ZEP", kSample));
-    CScanRepoBuilder builder;
-    Repo first(builder.build_repo(path));
-    Repo second(builder.build_repo(path));
-    ASSERT_EQ(first->set_value("Code1Len", "12", 0), 1);
-    EXPECT_EQ(second->value("Code1Len", 0), "10");
-    Repo missing(builder.build_repo(GwString(dir.file("nothing.zep"))));
+    Repo missing(CScanRepoBuilder().build_repo(GwString(dir.file("nothing.zep"))));
     ASSERT_NE(missing, nullptr);
     EXPECT_EQ(missing->size() + build("[GeneralInformation]\nVersion=1\n")->size(), 0);
 }

@@ -73,8 +73,4 @@ TEST_P(Zep100Profile, EveryGroupDefaultAndCodeIsTakenInTheLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Zep100Profile, testing::Values(1, 49, 33),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return info.param == 1    ? std::string("English")
-                                    : info.param == 49 ? std::string("German")
-                                                       : std::string("French");
-                         });
+                         testing::PrintToStringParamName());
