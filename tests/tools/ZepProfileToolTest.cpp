@@ -16,19 +16,12 @@ TEST(ZepProfileTool, PrintsDescriptionsAndTheRepositoryInTheChosenLanguage) {
          {"Range    - Leise,Laut\n", "MAPPING  - 01\n",
           "\nContents of EwRepository:", "Beep2 . Beep2Volume . 1 : 1 : Laut : \n"})
         EXPECT_NE(german.out.find(line), std::string::npos) << line << german.out;
-    // "Laut" is no English value: the default is ignored.
-    const std::string english = run_program("zepprofile", {path}).out;
-    for (const char* line : {"Range    - Soft,Loud\n", "Beep1 . Beep1Volume . 1 : 0 : 0 : \n"})
-        EXPECT_NE(english.find(line), std::string::npos) << line << english;
 }
 
 TEST(ZepProfileTool, FailsForAnUnreadableFileOrWrongArguments) {
     TempDir dir;
     const QString missing = QString::fromStdString(dir.file("missing.zep"));
-    for (const auto& [args, status] : {std::pair<QStringList, int>{{missing}, 1},
-                                       {{QString::fromStdString(dir.dir())}, 1},
-                                       {{}, 2},
-                                       {{"--lang", "7", "x.zep"}, 2},
-                                       {{"a.zep", "b.zep"}, 2}})
+    for (const auto& [args, status] :
+         {std::pair<QStringList, int>{{missing}, 1}, {{}, 2}, {{"--lang", "7", "x.zep"}, 2}})
         EXPECT_EQ(run_program("zepprofile", args).status, status) << args.join(' ').toStdString();
 }
