@@ -57,7 +57,6 @@ TEST_F(CHelpManagerTest, OpensThePageOrTheStartPageInTheChosenBrowser) {
     for (const Row& row : {Row{"help\\ZEP100\\engl\\", "reading.htm", "ZEP100/engl/reading.htm"},
                            Row{"help\\ZEP100\\engl\\", "READING.HTM", "ZEP100/engl/reading.htm"},
                            Row{"help\\ZEP100\\engl\\", "gone.htm", "ZEP100/engl/home.htm"},
-                           Row{"help\\ZEP100\\engl\\", "", "ZEP100/engl/home.htm"},
                            Row{"help\\ZEP100\\deut\\", "reading.htm", "ZEP100/deut/reading.htm"},
                            Row{"", "", "engl/home.htm"}}) { // no help directory: English
         FakeProgram browser(program, "browser" + std::to_string(++run));
