@@ -1,6 +1,6 @@
 // Message boxes with every button set the system uses, answered through the scripted
-// answers: what is shown (buttons and labels) and which code comes back. Titles, bitmaps and
-// boxes shown without a run are the message handler's tests.
+// answers: what is shown (buttons and labels) and which code comes back. Titles, bitmaps,
+// relabelled and default buttons and boxes shown without a run are the message handler's tests.
 #include "GwMessageBox.h"
 #include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
@@ -52,30 +52,12 @@ TEST(GwMessageBox, EachButtonSetShowsItsButtonsAndGivesEachButtonsCode) {
     }
 }
 
-TEST(GwMessageBox, RelabelledButtonsKeepTheirCodesAndTheDefaultIsMarked) {
-    GwMessageBox box(nullptr, "Saved.", " Information ", 16416, "mb_info");
-    box.set_button_text(GwMB_NO, "OK for all");
-    box.set_default_button(GwMB_NO);
-    EXPECT_EQ(box.button_text(GwMB_CANCEL), "") << "not in the set";
-    GwScriptedAnswers::press_button("OK for all");
-    EXPECT_EQ(box.go(), 17);
-    EXPECT_EQ(buttons_of(last_box()), "OK=6 OK for all=17* ");
-    // An answer that names no button of a box is not used.
-    GwScriptedAnswers::answer_box(10);
-    EXPECT_EQ(GwMessageBox(nullptr, "Text", "Title", GwMB_OK).go(), 6);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
-}
-
-TEST(GwMessageBox, TextIsPlainWithItsLineBreaksAndTheBoxKeepsItsDecoration) {
+TEST(GwMessageBox, TextIsPlainWithItsLineBreaks) {
     GwMessageBox box(nullptr, "Received <STX>abc<ETX>\nsecond line", "T", GwMB_OK);
     auto* label = box.dialog()->findChild<QLabel*>("GwMB_TEXT");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(box.text(), "Received <STX>abc<ETX>\nsecond line");
-    box.set_frame_decoration(box.frame_decoration() | GwFD_ON_TOP);
-    box.set_modality(2);
-    EXPECT_TRUE(box.dialog()->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(box.dialog()->windowModality(), Qt::ApplicationModal);
 }
 
 } // namespace

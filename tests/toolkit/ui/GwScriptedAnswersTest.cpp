@@ -1,6 +1,6 @@
-// The scripted answers for file selectors, and the bookkeeping tests rely on (unanswered,
-// pending, reset). What a selector records is checked by the script tests' file requests,
-// the printer answers by the printer tests.
+// The scripted answers for file selectors and their count of unanswered requests. What a
+// selector records is checked by the script tests' file requests, the printer answers by the
+// printer tests.
 #include "GwScriptedAnswers.h"
 #include "GwFileSelector.h"
 #include "GwStringPrint.h"
@@ -29,16 +29,6 @@ TEST(GwScriptedAnswers, FileSelectorsTakeTheQueuedPathsInOrder) {
     EXPECT_STREQ(buffer, "keep");
     EXPECT_EQ(open.go(buffer, static_cast<int>(sizeof buffer)), 1);
     EXPECT_STREQ(buffer, "a.slp");
-}
-
-TEST(GwScriptedAnswers, ResetForgetsEverything) {
-    GwScriptedAnswers::answer_box(6);
-    GwScriptedAnswers::choose_file("x");
-    EXPECT_EQ(GwScriptedAnswers::pending(), 2);
-    GwScriptedAnswers::set_dialog_timeout(5);
-    GwScriptedAnswers::reset();
-    EXPECT_EQ(GwScriptedAnswers::pending(), 0);
-    EXPECT_EQ(GwScriptedAnswers::dialog_timeout(), 10000);
 }
 
 } // namespace
