@@ -48,6 +48,7 @@ TEST(CScanRepoBuilder, EachTypeGivesItsParameterWithLengthBoundsListsAndDefault)
          "ENUMERATEDINT|Medium|01||Low|Medium|High|0|1|2"},
         {"P=p;BOOLEAN;1;No,Yes;;;;;Yes\n", "BOOLEAN|Yes|Yes||No|Yes|null"},
         {"P=p;ENUMERATEDCHAR;2;A,B,C;;;;;C\n", "ENUMERATEDCHAR|C|C||A|B|C|null"}, // not filled
+        {"P=p;ENUMERATEDCHAR;2;A,B;;;;;Z\n", "ENUMERATEDCHAR|0|0||A|B|null"},     // ignored
         {"P=p;ENUMERATEDINT ;2;1,2;;;;;3\n", "ENUMERATEDINT|0|0||1|2|null"},      // default ignored
         {"P=p;INT;4;;4000;500;1000,2000;;2500;Hz\n", "INT|2500|2500|500,4000|1000|2000|1000|2000"},
         {"P=n;INT;3;a|b;10;1;;;50\nMAPPING_001=x,y\n", "INT|0|000|1,10||"}, // codes dropped

@@ -25,12 +25,10 @@ using Repo = std::unique_ptr<EwRepository>;
 
 // The data directory of ZEP100 in the program directory, written the way the settings hold a
 // scanner directory (Windows separator at the end).
-inline GwString zep100_dir() {
-    return GwString(ZEP_PROGRAM_DIR) + "/ZEP100\\";
-}
+#define ZEP100_DIR ZEP_PROGRAM_DIR "/ZEP100\\"
 
 inline Repo zep100_repo() {
-    return Repo(CScanRepoBuilder().build_repo(zep100_dir() + "Profile.zep"));
+    return Repo(CScanRepoBuilder().build_repo(ZEP100_DIR "Profile.zep"));
 }
 
 inline Repo repo_from(const std::string& profile) {
@@ -99,7 +97,7 @@ public:
     SettingsGuard() {
         for (GwString* setting : settings())
             m_saved.push_back(*setting);
-        CInitMgr::m_sScannerSubDir = zep100_dir();
+        CInitMgr::m_sScannerSubDir = ZEP100_DIR;
         CInitMgr::m_sScannerType = "RV-4400";
         CInitMgr::m_sZEPVersionNbr = "2.0.1";
         CInitMgr::m_sCompany = CInitMgr::m_sUser = "";

@@ -54,7 +54,6 @@ TEST_F(Report, EveryTokenGivesItsOutput) {
         {"group_name_is_no_parameter", "$$L9", "$$L9"},
         {"hexchar_in_plain_form", "[$$L3U ]", "[A B]"},
         {"decode_last_match_wins", "$$DECODE(H0B|5|one|5|uno|other)", "uno"},
-        {"decode_default", "$$DECODE(H0B|6|x|other)", "other"},
         {"decode_with_blank_before_list", "$$DECODE (H0B|5|x|y)", "x"},
         {"decode_default_names_unnamed", "$$DECODE(H0B|6|x|$$BT)", "3"},
         {"decode_default_of_unknown_parameter", "a $$DECODE(H0B|6|x|$$QQ) b",

@@ -19,8 +19,10 @@ TEST(GwFileSelector, StartsInASensibleLocalPlace) {
     const std::string cwd = QDir::currentPath().toStdString();
     const std::pair<std::string, std::string> rows[] = {
         {"c:\\", home},
+        {"C:", home}, // the data path of a file chosen at the top of drive C
         {"c:\\progra~1\\nowhere", home},
         {".", cwd},
+        {"", cwd}, // the data path of a file chosen without a directory
         {dir.dir() + "data", dir.dir() + "data"},                // a directory, backslashes or not
         {dir.dir() + "DATA\\set.slp", dir.file("data/set.SLP")}, // a file in any case
         {dir.dir() + "data/new.slp", dir.dir() + "data"}};       // a new file: its directory

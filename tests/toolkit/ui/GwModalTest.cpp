@@ -34,10 +34,6 @@ TEST_F(GwModalTest, RunsUntilTheWindowIsHiddenAndGivesItsResult) {
     EXPECT_EQ(dialog->go(), 6);
     EXPECT_EQ(dialog->is_running() + dialog->is_visible(), 0);
     EXPECT_EQ(Recorder::count("Test::Show") + Recorder::count("Test::Hide"), 2);
-    const auto* shown = GwScriptedAnswers::last(GwScriptedAnswers::Dialog);
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->id, "Dialog");
-    EXPECT_EQ(shown->result, 6);
     EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
 }
 
