@@ -59,6 +59,7 @@ TEST_F(Report, EveryTokenGivesItsOutput) {
         {"decode_default_of_unknown_parameter", "a $$DECODE(H0B|6|x|$$QQ) b",
          "a $$DECODE(H0B|6|x|$$QQ) b"},
         {"decode_odd_count", "$$DECODE(H0B|5|x)", "$$DECODE(H0B|5|x)"},
+        {"decode_unknown_parameter", "$$DECODE(QQ|5|x|y)", "$$DECODE(QQ|5|x|y)"},
         {"decode_nested_brackets", "$$DECODE(H0B|5|(a|b)|c)", "(a|b)"},
         {"decode_unclosed", "x $$DECODE(H0B|5|x|y", "x $$DECODE(H0B|5|x|y"},
         {"text_before_bracket_joins_first", "$$DECODE x(H0B|5|y|z)", "$$DECODE x(H0B|5|y|z)"},

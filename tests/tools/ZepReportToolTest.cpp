@@ -14,10 +14,8 @@ TEST(ZepReportTool, WritesTheReportsFromTheDefaultsOrAScript) {
     const QString pdf = QString::fromStdString(dir.file("r.pdf"));
     ProgramRun run = run_program("zepreport", {"--lang", "49", "--rtf", rtf, "--pdf", pdf, kType});
     EXPECT_EQ(run.status, 0) << run.err;
-    std::string text = TempDir::read(rtf.toStdString());
-    EXPECT_EQ(text.rfind("{\\rtf1", 0), 0u);
-    EXPECT_NE(text.find("Parameterbericht"), std::string::npos);
-    EXPECT_NE(text.find("Typcode 100\\par"), std::string::npos);
+    // The German report (its contents are the RTF tests'), and a PDF.
+    EXPECT_NE(TempDir::read(rtf.toStdString()).find("Parameterbericht"), std::string::npos);
     EXPECT_EQ(TempDir::read(pdf.toStdString()).rfind("%PDF", 0), 0u);
 
     const std::string script =

@@ -99,7 +99,6 @@ TEST(GwString, ReadsLeadingNumbersFormatsAndHoldsNuls) {
     EXPECT_EQ(GwString("  -17xyz").to_int(), -17);
     EXPECT_EQ(GwString("9600 ,N,8,1").to_int(), 9600);
     EXPECT_EQ(GwString("abc").to_int() + GwString("").to_int(), 0);
-    EXPECT_EQ(GwString("0042").to_long(), 42L);
     EXPECT_EQ(GwString("99999999999999999999999").to_int(), INT_MAX);
     EXPECT_EQ(GwString("-99999999999999999999999").to_int(), INT_MIN);
     EXPECT_EQ(GwAtoi(nullptr) + GwStrlen(nullptr), 0);

@@ -95,7 +95,6 @@ TEST_F(GwCoreTest, EachElementIsOfTheClassTheSystemAsksFor) {
 }
 
 TEST_F(GwCoreTest, TextsValuesAndStates) {
-    EXPECT_EQ(get("MULTI")->text(), "first\nsecond\nthird");
     get("CVM")->set_text("Grüße");
     EXPECT_EQ(get("CVM")->text(), "Grüße") << "texts are UTF-8 both ways";
     get("049")->set_value(1); // a menu item
