@@ -23,22 +23,14 @@ namespace {
 
 std::vector<std::string> g_messages;
 
-int on_receive(const GwString& data) {
-    g_messages.push_back(data.str());
-    return 1;
-}
-
-int on_error(const GwString&) {
-    return 0;
-}
-
 // One ZEP100 entry of each kind (SIMPLE; NORMAL INT and STR; DPNDNT RNG, STR and INT; STRING):
 // cutting with all 141 would make each run slow.
 const char* const kCut[] = {"RCL", "DCI", "K3F", "L3O", "L3L", "L3U", "L3C", "CVI"};
 
 struct World {
     QObject frame_object;
-    CDriver driver{GwCore::of(&frame_object), on_error, on_receive, 0};
+    CDriver driver{GwCore::of(&frame_object), [](const GwString&) { return 0; },
+                   [](const GwString& data) { return g_messages.push_back(data.str()), 1; }, 0};
     std::shared_ptr<ScriptedPort::Line> line = std::make_shared<ScriptedPort::Line>();
     CCmdMap map;
 
@@ -91,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g_messages.clear();
 
     switch (pick & 0x03) {
-    case 0: { // framed replies, as an upload reads them
+    case 0: // framed replies, as an upload reads them
         for (int guard = 0; !w.line->input.empty() && guard < 10000; ++guard) {
             const GwString message = w.driver.ReadFramed();
             if (message.len() > CDriver::kMaxMessage ||
@@ -101,7 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             cut_all(w, message);
         }
         break;
-    }
     case 1: // unframed, as an auto-baud probe reads
         if (w.driver.Read().len() > CDriver::kMaxMessage)
             __builtin_trap();

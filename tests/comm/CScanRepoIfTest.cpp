@@ -201,7 +201,6 @@ TEST_F(ScanRepoIfTest, TransfersWithoutRepositoryDriverOrPort) {
 TEST_F(ScanRepoIfTest, CompareScannerGivesTheNameToWorkWith) {
     // connected, selected, result, and the configuration types in the mismatch message
     const char* const rows[][5] = {{"RV-4400L", "RV-4400", "RV-4400", nullptr, nullptr},
-                                   {"RV-4400", "RV-4400", "RV-4400", nullptr, nullptr},
                                    {"RV-4400L", "", "RV-4400", nullptr, nullptr},
                                    {"", "RV-4400", "RV-4400", nullptr, nullptr},
                                    {"", "", "", nullptr, nullptr},

@@ -143,13 +143,10 @@ public:
     std::string start(const QStringList& arguments) {
         stop();
         m_process.start(ZEP_PROGRAM_DIR "/zepsim", arguments);
-        if (!m_process.waitForStarted(10000))
-            return "";
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(10000))
-                return "";
+        while (m_process.waitForStarted(10000) && !m_process.canReadLine() &&
+               m_process.waitForReadyRead(10000)) {
         }
-        return m_process.readLine().trimmed().toStdString();
+        return m_process.canReadLine() ? m_process.readLine().trimmed().toStdString() : "";
     }
     void stop() {
         if (m_process.state() != QProcess::NotRunning) {
@@ -157,7 +154,6 @@ public:
             m_process.waitForFinished(10000);
         }
     }
-    QProcess& process() { return m_process; }
 
 private:
     QProcess m_process;

@@ -8,24 +8,16 @@
 
 #include <QElapsedTimer>
 
-// Waits for events until done() holds (true) or guardMs have passed (false). Counts the
-// wake-ups in *wakeups when given.
+// Waits for events until done() holds (true) or guardMs have passed (false).
 template <class Done>
-bool WaitFor(Done done, int guardMs = 10000, int* wakeups = nullptr) {
+bool WaitFor(Done done, int guardMs = 10000) {
     QElapsedTimer clock;
     clock.start();
-    int n = 0;
-    bool ok = true;
     while (!done()) {
         const qint64 left = guardMs - clock.elapsed();
-        if (left <= 0) {
-            ok = false;
-            break;
-        }
+        if (left <= 0)
+            return false;
         GwEventLoop::wait_for_events(static_cast<int>(left));
-        ++n;
     }
-    if (wakeups)
-        *wakeups = n;
-    return ok;
+    return true;
 }

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
-#include <termios.h>
 #include <unistd.h>
 
 class PtyPair {
@@ -29,31 +28,11 @@ public:
     const std::string& slave() const { return m_slave; }
 
     // Bytes from the master side, as if they came down the line.
-    bool send(const std::string& bytes) const {
-        return ::write(m_master, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    }
+    bool send(const std::string& bytes) const { return send_some(bytes) == bytes.size(); }
     // As many of the bytes as the pseudo-terminal takes now; gives their number.
     size_t send_some(const std::string& bytes) const {
         const ssize_t n = ::write(m_master, bytes.data(), bytes.size());
         return n > 0 ? static_cast<size_t>(n) : 0;
-    }
-    // Whatever the slave side has written so far (never blocks).
-    std::string receive() const {
-        std::string all;
-        char buffer[4096];
-        for (;;) {
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            all.append(buffer, static_cast<size_t>(n));
-        }
-        return all;
-    }
-    // The line settings the slave side has applied (read through the master).
-    termios settings() const {
-        termios tio{};
-        tcgetattr(m_master, &tio);
-        return tio;
     }
     // The other side goes away, like a cable pulled out of a USB adapter.
     void close_master() {
