@@ -244,7 +244,8 @@ DynGwStringPtrArray* CScriptPrintMgr::parameters_for(const GwString& line, unsig
     return list.release();
 }
 
-void CScriptPrintMgr::handle_if(int form, const GwString& line, unsigned start, GwString& out) {
+void CScriptPrintMgr::switch_output(int form, const GwString& line, unsigned start, GwString& out,
+                                    bool (*matches)(const GwString& value, const GwString& entry)) {
     const std::unique_ptr<DynGwStringPtrArray> list(
         parameters_for(line, start, out, 2, false, 0, true));
     if (list == nullptr)
@@ -257,33 +258,23 @@ void CScriptPrintMgr::handle_if(int form, const GwString& line, unsigned start, 
     }
     int enabled = 0;
     for (int i = 1; i < list->count(); ++i) {
-        if (*list->get(i) == value)
+        if (matches(value, *list->get(i)))
             enabled = 1;
     }
     m_iOutputEnabled = enabled;
     out.clear();
 }
 
+void CScriptPrintMgr::handle_if(int form, const GwString& line, unsigned start, GwString& out) {
+    switch_output(form, line, start, out,
+                  [](const GwString& value, const GwString& entry) { return entry == value; });
+}
+
 void CScriptPrintMgr::HandleContains(int form, const GwString& line, unsigned start,
                                      GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 2, false, 0, true));
-    if (list == nullptr)
-        return;
-    GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        m_iOutputEnabled = 0;
-        return;
-    }
-    int enabled = 0;
-    for (int i = 1; i < list->count(); ++i) {
-        const GwString& part = *list->get(i);
-        if (index_nth_occurrence(value, part, 1, 0, part.len()) >= 0)
-            enabled = 1;
-    }
-    m_iOutputEnabled = enabled;
-    out.clear();
+    switch_output(form, line, start, out, [](const GwString& value, const GwString& part) {
+        return index_nth_occurrence(value, part, 1, 0, part.len()) >= 0;
+    });
 }
 
 void CScriptPrintMgr::handle_else() {
@@ -604,7 +595,8 @@ int CScriptPrintMgr::Repo2Printer(GwCore* frame, int form) {
     return 1;
 }
 
-void CScriptPrintMgr::print_extras(DynGwStringPtrArray* lines) {
+void CScriptPrintMgr::for_each_extra(DynGwStringPtrArray* lines,
+                                     const std::function<void(const GwString&)>& take) {
     if (lines == nullptr)
         return;
     for (int i = 0; i < lines->count(); ++i) {
@@ -613,34 +605,26 @@ void CScriptPrintMgr::print_extras(DynGwStringPtrArray* lines) {
             continue;
         const GwString text = line->from(1);
         GwString group;
-        if (!get_group(repository(), text, group)) {
+        if (get_group(repository(), text, group))
+            take(text);
+        else
             CErrorHandler::show_data(CErrorHandler::warning(30, 1) + "\n" +
                                      CErrorHandler::warning(31, 0) + text);
-            continue;
-        }
+    }
+}
+
+void CScriptPrintMgr::print_extras(DynGwStringPtrArray* lines) {
+    for_each_extra(lines, [this](const GwString& text) {
         if (text.not_null())
             place_line(text);
-    }
+    });
 }
 
 // ---- RTF -------------------------------------------------------------------------------------
 
 void CScriptPrintMgr::write_extras_to_file(std::ostream& out, DynGwStringPtrArray* lines) {
-    if (lines == nullptr)
-        return;
-    for (int i = 0; i < lines->count(); ++i) {
-        const GwString* line = lines->get(i);
-        if (line == nullptr)
-            continue;
-        const GwString text = line->from(1);
-        GwString group;
-        if (!get_group(repository(), text, group)) {
-            CErrorHandler::show_data(CErrorHandler::warning(30, 1) + "\n" +
-                                     CErrorHandler::warning(31, 0) + text);
-            continue;
-        }
-        out << "\\par " << rtf_escape(text).str() << '\n';
-    }
+    for_each_extra(
+        lines, [&out](const GwString& text) { out << "\\par " << rtf_escape(text).str() << '\n'; });
 }
 
 int CScriptPrintMgr::repository_to_rtffile(const GwString& file, int form) {

@@ -42,6 +42,7 @@
 #include "GwPrinterDCEx.h"
 #include "GwString.h"
 
+#include <functional>
 #include <ostream>
 
 class EwRepository;
@@ -170,6 +171,12 @@ private:
     // Places a body line: a text, or (empty) an empty line. Pages are started when the first
     // thing is placed on them, so a report that fills its last page exactly ends there.
     void place_line(const GwString& text);
+    // IF and CONTAINS: output on when the parameter's value matches one of the entries after it.
+    void switch_output(int form, const GwString& line, unsigned start, GwString& out,
+                       bool (*matches)(const GwString& value, const GwString& entry));
+    // Hands each extra line that names a known group to take; reports the others.
+    void for_each_extra(DynGwStringPtrArray* lines,
+                        const std::function<void(const GwString&)>& take);
     void end_run_page();
     // A value as it goes into the output: RTF-escaped while an RTF file is written.
     GwString output_value(const GwString& value) const;
