@@ -285,6 +285,23 @@ void CScriptPrintMgr::handle_endif() {
     m_iOutputEnabled = 1;
 }
 
+void CScriptPrintMgr::decode(int form, const GwString& line, unsigned start,
+                             const DynGwStringPtrArray& list, int first, const GwString& key,
+                             GwString& out) {
+    // Code/text pairs from entry first on; the last code that equals the key wins, and without
+    // one the last entry is the default.
+    const int n = list.count();
+    bool matched = false;
+    for (int i = first; i + 1 < n; i += 2) {
+        if (*list.get(i) == key) {
+            out = *list.get(i + 1);
+            matched = true;
+        }
+    }
+    if (!matched)
+        handle_default(form, line, *list.get(n - 1), start, out);
+}
+
 void CScriptPrintMgr::handle_decode(int form, const GwString& line, unsigned start, GwString& out) {
     const std::unique_ptr<DynGwStringPtrArray> list(
         parameters_for(line, start, out, 2, true, 0, false));
@@ -295,16 +312,7 @@ void CScriptPrintMgr::handle_decode(int form, const GwString& line, unsigned sta
         handle_error(start, line, out);
         return;
     }
-    const int n = list->count();
-    bool matched = false;
-    for (int i = 1; i + 1 < n; i += 2) {
-        if (*list->get(i) == value) {
-            out = *list->get(i + 1);
-            matched = true;
-        }
-    }
-    if (!matched)
-        handle_default(form, line, *list->get(n - 1), start, out);
+    decode(form, line, start, *list, 1, value, out);
 }
 
 void CScriptPrintMgr::handle_decode_index(int form, const GwString& line, unsigned start,
@@ -318,17 +326,7 @@ void CScriptPrintMgr::handle_decode_index(int form, const GwString& line, unsign
         handle_error(start, line, out);
         return;
     }
-    const GwString part = value(list->get(1)->to_int(), list->get(2)->to_int());
-    const int n = list->count();
-    bool matched = false;
-    for (int i = 3; i + 1 < n; i += 2) {
-        if (*list->get(i) == part) {
-            out = *list->get(i + 1);
-            matched = true;
-        }
-    }
-    if (!matched)
-        handle_default(form, line, *list->get(n - 1), start, out);
+    decode(form, line, start, *list, 3, value(list->get(1)->to_int(), list->get(2)->to_int()), out);
 }
 
 void CScriptPrintMgr::handle_index(int form, const GwString& line, unsigned start, GwString& out) {

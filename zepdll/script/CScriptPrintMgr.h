@@ -171,6 +171,9 @@ private:
     // Places a body line: a text, or (empty) an empty line. Pages are started when the first
     // thing is placed on them, so a report that fills its last page exactly ends there.
     void place_line(const GwString& text);
+    // DECODE and DECODE_INDEX: the text of the key in the code/text pairs of list.
+    void decode(int form, const GwString& line, unsigned start, const DynGwStringPtrArray& list,
+                int first, const GwString& key, GwString& out);
     // IF and CONTAINS: output on when the parameter's value matches one of the entries after it.
     void switch_output(int form, const GwString& line, unsigned start, GwString& out,
                        bool (*matches)(const GwString& value, const GwString& entry));
