@@ -46,5 +46,5 @@ configure() { # dir, extra cmake args...
 configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEP_WERROR=ON
 if [ "${1:-}" = "--san" ]; then
   configure build-san -DCMAKE_BUILD_TYPE=Debug -DZEP_WERROR=ON -DZEP_SANITIZE=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+    -DCMAKE_CXX_COMPILER=clang++
 fi
