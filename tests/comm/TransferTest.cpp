@@ -281,8 +281,8 @@ TEST_P(Transfer, WhatTheMapOrTheRepositoryCannotTakeIsLeftAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, Transfer, testing::Values(Host::InProcess, Host::Pty),
-                         [](const testing::TestParamInfo<Host>& info) {
-                             return info.param == Host::InProcess ? "Sim" : "Pty";
+                         [](const testing::TestParamInfo<Host>& row) {
+                             return row.param == Host::InProcess ? "Sim" : "Pty";
                          });
 
 } // namespace

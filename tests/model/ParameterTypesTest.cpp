@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValidityCase{"ExcludedTrailingText", "5 ", 0}, ValidityCase{"Above", "11", 0},
                     ValidityCase{"Below", "0", 0}, ValidityCase{"TextIsZero", "abc", 0},
                     ValidityCase{"LeadingNumber", "7kg", 1}, ValidityCase{"Negative", "-3", 0}),
-    [](const testing::TestParamInfo<ValidityCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ValidityCase>& row) { return row.param.name; });
 
 TEST(EwRangeInt, CodedFormIsDecimalFilledToTheLength) {
     auto p = make_int();

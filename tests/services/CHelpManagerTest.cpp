@@ -59,11 +59,11 @@ TEST_F(CHelpManagerTest, OpensThePageOrTheStartPageInTheChosenBrowser) {
                            Row{"help\\ZEP100\\engl\\", "gone.htm", "ZEP100/engl/home.htm"},
                            Row{"help\\ZEP100\\deut\\", "reading.htm", "ZEP100/deut/reading.htm"},
                            Row{"", "", "engl/home.htm"}}) { // no help directory: English
-        FakeProgram browser(program, "browser" + std::to_string(++run));
+        FakeProgram chosen(program, "browser" + std::to_string(++run));
         CHelpManager::HelpSubDir = row.help_dir;
-        CHelpManager::HtmlBrowser = browser.path().c_str();
+        CHelpManager::HtmlBrowser = chosen.path().c_str();
         EXPECT_EQ(CHelpManager::ContextHelp(nullptr, nullptr, GwUD(row.asked)), 1);
-        EXPECT_EQ(browser.arguments(), page(row.opened)) << row.asked;
+        EXPECT_EQ(chosen.arguments(), page(row.opened)) << row.asked;
     }
     EXPECT_EQ(GwScriptedAnswers::shown().size(), 0u);
 }

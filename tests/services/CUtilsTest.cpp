@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConvCase{"RangeThirdDropped", range2, "1-2-3", "01-02"},
         ConvCase{"RangeLong", range2, "12345", "12345"},
         ConvCase{"RangeLeadingDash", range2, "-4", "00-04"},
-        ConvCase{"RangeWidth3", [](const GwString& t) { return CUtils::ExtractRange(t, 3); }, "12",
+        ConvCase{"RangeWidth3", [](const GwString& text) { return CUtils::ExtractRange(text, 3); }, "12",
                  "012__"},
         ConvCase{"LeadingWhitespace", CUtils::EraseLeadingWhitespace, "  \tab c ", "ab c "},
         ConvCase{"LeadingWhitespaceOnly", CUtils::EraseLeadingWhitespace, "   ", ""},
@@ -87,4 +87,4 @@ INSTANTIATE_TEST_SUITE_P(
         ConvCase{"TrailingKeepsFirst", CUtils::EraseTrailingWhitespace, "   ", " "},
         ConvCase{"Pad", pad_to_3, "7", "007|7__"},
         ConvCase{"PadNeverShortens", pad_to_3, "1234", "1234|1234"}),
-    [](const testing::TestParamInfo<ConvCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ConvCase>& row) { return std::string(row.param.name); });

@@ -32,7 +32,7 @@ enum GwCallbackKind {
 
 class GwCallback {
 public:
-    GwCallback(GwCallbackKind kind, GwCallbackFn function) : m_kind(kind), m_function(function) {}
+    GwCallback(GwCallbackKind kind, GwCallbackFn fn) : m_kind(kind), m_function(fn) {}
 
     GwCallbackKind kind() const { return m_kind; }
     GwCallbackFn function() const { return m_function; }

@@ -2,14 +2,29 @@
 
 #include "CNonePort.h"
 #include "CQtSerialPort.h"
-#include "CSimPort.h"
+
+#include <map>
+#include <string>
+
+namespace {
+std::map<std::string, CSerialPort::Maker>& built_in() {
+    static std::map<std::string, CSerialPort::Maker> makers;
+    return makers;
+}
+} // namespace
+
+int CSerialPort::RegisterBuiltIn(const char* name, Maker maker) {
+    built_in()[name] = maker;
+    return 1;
+}
 
 std::unique_ptr<CSerialPort> CSerialPort::Create(const GwString& name) {
     const GwString upper = name.to_upper();
     if (upper == "NONE")
         return std::make_unique<CNonePort>();
-    if (upper == "SIM")
-        return std::make_unique<CSimPort>();
+    const auto found = built_in().find(upper.cc());
+    if (found != built_in().end())
+        return found->second();
     return std::make_unique<CQtSerialPort>();
 }
 

@@ -1,7 +1,8 @@
 // The serial port as the driver sees it: open by name with exclusive access, line settings,
 // a 4096-byte input queue read one byte at a time, write, purge, close. Create() picks the
-// implementation by the port name: "NONE" (no port), "SIM" (the simulated scanner inside the
-// process) or a real port through QSerialPort.
+// implementation by the port name: "NONE" (no port), a built-in port registered by name ("SIM",
+// the simulated scanner inside the process, which registers itself from the layer above) or a
+// real port through QSerialPort.
 //
 // Principles of operation
 //   - Nothing blocks. BytesWaiting() tells what the input queue holds now; ReadByte() takes
@@ -46,10 +47,16 @@ public:
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
 
-    // A closed port of the kind the name asks for: "NONE" and "SIM" (either in any case) give
-    // the no-port and the simulated-scanner implementations, every other name a real port.
-    // Never null.
+    // A closed port of the kind the name asks for: "NONE" and the names of built-in ports
+    // (any case) give the no-port and the built-in implementations, every other name a real
+    // port. Never null.
     static std::unique_ptr<CSerialPort> Create(const GwString& name);
+
+    // Makes a port of a built-in kind.
+    using Maker = std::unique_ptr<CSerialPort> (*)();
+    // Registers a built-in port name (upper case, e.g. "SIM"); a later registration of the
+    // same name wins. Gives 1, so that a file can register from a static initialiser.
+    static int RegisterBuiltIn(const char* name, Maker maker);
 
     // The platform's device name for a port name: on Linux "COM1" to "COM9" (any case) are
     // "/dev/ttyS0" to "/dev/ttyS8"; every other name is returned as it is ("ttyUSB0" is

@@ -1,6 +1,5 @@
 #include "EwDataSet.h"
 
-#include "CParser.h"
 #include "DynGwStringPtrArray.h"
 #include "EwType.h"
 
@@ -201,7 +200,7 @@ void EwDataSet::diff_profiles(int mode, DynGwStringPtrArray*& out, const GwStrin
         const GwString text = p->diff_text(flag);
         if (text.is_empty())
             continue;
-        const GwString field = CParser::RemoveGroupID(text, group);
+        const GwString field = FieldPrefix(text, group);
         if (mode != 0)
             out->add(head + field);
         else
@@ -209,4 +208,15 @@ void EwDataSet::diff_profiles(int mode, DynGwStringPtrArray*& out, const GwStrin
     }
     if (mode == 0 && line != head)
         out->add(line);
+}
+
+GwString EwDataSet::FieldPrefix(const GwString& name, const GwString& group) {
+    GwString rest = name.from(group.len());
+    if (rest.contains("NONAME")) {
+        if (rest == "NONAME")
+            rest.clear();
+        else
+            rest.remove(0, 5);
+    }
+    return rest;
 }

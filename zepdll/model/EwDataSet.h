@@ -78,11 +78,18 @@ public:
     int diff_measurement_method_1() const;
     // Appends to *out (which must exist; a null out is left alone) the differences of this
     // group as parameter data lines: "3" + group followed by, for each differing parameter,
-    // its field prefix (CParser::RemoveGroupID of its name) and its coded value (flag
+    // its field prefix (FieldPrefix of its name) and its coded value (flag
     // non-zero) or coded comparison value (flag 0). mode non-zero: one line per differing
     // parameter; mode 0: one line with all of them, appended only when something differs.
     //   mode 0, group "Code1", Code1Len and Code1Mode differ: "3Code1Len05Mode1"
     void diff_profiles(int mode, DynGwStringPtrArray*& out, const GwString& group, int flag) const;
+
+    // The field prefix of a parameter name: the name without its first len(group)
+    // characters. When that remainder contains "NONAME" anywhere, it becomes empty if it is
+    // exactly "NONAME" and otherwise loses its first six characters.
+    //   ("Code1Len", "Code1") -> "Len"     ("G1NONAME", "G1") -> ""
+    //   ("G1NONAMEX", "G1") -> "X"         ("G1AB", "Group1") -> ""
+    static GwString FieldPrefix(const GwString& name, const GwString& group);
 
 protected:
     // The first parameter whose name equals name, or null.

@@ -1,8 +1,9 @@
 #include "CProfileReader.h"
 
-#include "CInitMgr.h"
+#include "CUtils.h"
 #include "DynGwStringPtrArray.h"
 #include "GwDynIntArray.h"
+#include "GwLanguage.h"
 #include "GwProfile.h"
 
 #include <algorithm>
@@ -177,7 +178,7 @@ DynGwStringPtrArray* CProfileReader::HasMapping(int group, int parameter, GwStri
     const int pos = get_parameter_index(group, parameter, 1);
     if (pos < 0)
         return nullptr;
-    const GwString target = "MAPPING_" + CInitMgr::get_lang_str();
+    const GwString target = "MAPPING_" + CUtils::PadLeft(GwString(GwLanguage::number()), 3);
     // get_parameter_index left the group section selected.
     for (int e = pos + 1; e < m_pProfile->value_count(); ++e) {
         const GwString key = m_pProfile->name(e);

@@ -2,6 +2,7 @@
 
 #include "CErrorHandler.h"
 #include "CInitMgr.h"
+#include "EwDataSet.h"
 #include "EwRepository.h"
 
 #include <algorithm>
@@ -238,14 +239,7 @@ GwString CParser::ctime_text() {
 }
 
 GwString CParser::RemoveGroupID(const GwString& name, const GwString& group) {
-    GwString rest = name.from(group.len());
-    if (rest.contains("NONAME")) {
-        if (rest == "NONAME")
-            rest.clear();
-        else
-            rest.remove(0, 5);
-    }
-    return rest;
+    return EwDataSet::FieldPrefix(name, group);
 }
 
 int CParser::index_nth_occurrence(const GwString& text, const GwString& pattern, int n, int start,

@@ -101,11 +101,8 @@ public:
     int tpl_special_cases(const GwString& key, GwString& out, const GwString& comment);
 
     // --- Static text helpers --------------------------------------------------------------
-    // The field prefix of a parameter name: the name without its first len(group)
-    // characters. When that remainder contains "NONAME" anywhere, it becomes empty if it is
-    // exactly "NONAME" and otherwise loses its first six characters.
+    // The field prefix of a parameter name (EwDataSet::FieldPrefix, the group's own rule).
     //   ("Code1Len", "Code1") -> "Len"     ("G1NONAME", "G1") -> ""
-    //   ("G1NONAMEX", "G1") -> "X"         ("G1AB", "Group1") -> ""
     static GwString RemoveGroupID(const GwString& name, const GwString& group);
 
     // Position of the nth occurrence of pattern in text, testing only the positions start,

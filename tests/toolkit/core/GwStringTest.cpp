@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RangeCase{"before_start", -3, 1, "ab"}, RangeCase{"reversed", 3, 1, ""},
                     RangeCase{"beyond", 6, 9, ""}, RangeCase{"all_negative", -5, -1, ""},
                     RangeCase{"empty_to", 0, -1, ""}),
-    [](const testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RangeCase>& row) { return std::string(row.param.name); });
 
 TEST(GwString, IndexRemoveAndTrimStayInsideTheText) {
     const GwString s("ab");

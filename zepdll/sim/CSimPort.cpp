@@ -15,6 +15,10 @@ std::function<long long()> s_clock;
 
 constexpr long long kNsPerMs = 1000000;
 
+// "SIM" is a built-in port of the driver's port layer, which lives below this folder.
+[[maybe_unused]] const int s_registered =
+    CSerialPort::RegisterBuiltIn("SIM", [] { return std::unique_ptr<CSerialPort>(new CSimPort); });
+
 long long char_ns(int baud, char parity, int dataBits, int stopBits, bool wire) {
     if (!wire || baud <= 0)
         return 0;
