@@ -1,0 +1,10 @@
+// A spin button over the allowed values of a parameter (a choice list; see EwCtrlVw).
+#pragma once
+
+#include "EwCtrlVw.h"
+
+class EwSpinButton : public EwCtrlVw {
+public:
+    int ShowValue(const GwString& value) override { return ShowChoice(value); }
+    GwString GetValue() const override { return GetChoice(); }
+};
