@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -127,7 +128,7 @@ TEST_P(Zep100Dialog, EditingOneControlOfEachKindChangesExactlyItsParameter) {
 
 // Walks the layout both ways: each control of a value names a parameter of the profile and is
 // bound, and each parameter has exactly one control, with its name in the tooltip and, outside
-// the rules table, a label.
+// the rules table, a label. And every page has its help.
 TEST_P(Zep100Dialog, EveryParameterHasExactlyOneLabelledControl) {
     std::map<std::string, int> controls;
     std::map<const QWidget*, std::string> labelled;
@@ -157,6 +158,20 @@ TEST_P(Zep100Dialog, EveryParameterHasExactlyOneLabelledControl) {
     for (const GwString& name : parameter_names(*repo))
         EXPECT_EQ(controls[name.str()], 1) << name.str();
     EXPECT_EQ(controls.size(), 141u);
+
+    // Each page has a help button whose page exists in the language.
+    const std::string help =
+        std::string(ZEP_PROGRAM_DIR "/help/ZEP100/") + (GetParam() == 49   ? "deut/"
+                                                        : GetParam() == 33 ? "fran/"
+                                                                           : "engl/");
+    int buttons = 0;
+    for (GwCore* c : dialog.window()->descendants()) {
+        if (c->callback(GwCB_ACTIVATE) != GwRcMgr::function("CHelpManager::ContextHelp"))
+            continue;
+        ++buttons;
+        EXPECT_TRUE(std::filesystem::exists(help + c->user_data().text().str())) << c->id().str();
+    }
+    EXPECT_EQ(buttons, dialog->Pages().count());
 }
 
 std::string language_name(const testing::TestParamInfo<int>& language) {
