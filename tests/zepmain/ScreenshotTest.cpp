@@ -27,15 +27,28 @@ TEST(Screenshots, ParameterDialog) {
         dialog.window()->set_title(dialog.window()->title() + "[c:\\data\\line 4.slp]");
         dialog.window()->show();
         GwCore* tabs = dialog.child("TabCtl");
-        for (GwCore* page : tabs->children()) {
-            tabs->set_active_page(page);
-            for (int i = 0; i < 5; ++i)
-                GwEventLoop::process_pending();
-            const QString name = QString("dialog_%1_%2.png").arg(language).arg(page->id().cc());
-            QWidget* w = dialog.window()->widget();
-            EXPECT_LE(w->width(), 1000);
-            EXPECT_LE(w->height(), 640);
-            ASSERT_TRUE(w->grab().save(out.filePath(name)));
+        // Each page as shown, then with every list at its longest item: nothing may be cut.
+        for (const char* state : {"", "_longest"}) {
+            if (*state != '\0') {
+                for (GwCore* c : dialog.window()->descendants()) {
+                    int longest = -1;
+                    for (int i = 0; i < c->item_count(); ++i)
+                        if (longest < 0 || c->item_text(i).len() > c->item_text(longest).len())
+                            longest = i;
+                    c->select_item(longest);
+                }
+            }
+            for (GwCore* page : tabs->children()) {
+                tabs->set_active_page(page);
+                for (int i = 0; i < 5; ++i)
+                    GwEventLoop::process_pending();
+                const QString name =
+                    QString("dialog_%1_%2%3.png").arg(language).arg(page->id().cc()).arg(state);
+                QWidget* w = dialog.window()->widget();
+                EXPECT_LE(w->width(), 1000);
+                EXPECT_LE(w->height(), 640);
+                ASSERT_TRUE(w->grab().save(out.filePath(name)));
+            }
         }
         std::unique_ptr<GwCore> info(GwRcMgr::load("CVMInfo", dialog.window()));
         ASSERT_NE(info, nullptr);
