@@ -71,34 +71,31 @@ TEST(Binding, ChoiceListsShowItemsOnlyAndReadBlankAsEmpty) {
     }
 }
 
-TEST(Binding, ToggleShowsZeroAndEmptyAsOffAndReadsZeroOrOne) {
-    QWidget top;
-    EwToggle toggle;
-    ASSERT_EQ(toggle.Attach(GwCore::of(named<QCheckBox>(&top, "CVA"))), 1);
-    const std::vector<std::pair<const char*, const char*>> rows = {
-        {"1", "1"}, {"0", "0"}, {"x", "1"}, {"", "0"}, {"00", "1"}, {" ", "1"}};
-    for (const auto& [value, read] : rows) {
-        SCOPED_TRACE(std::string("value \"") + value + "\"");
-        EXPECT_EQ(toggle.ShowValue(value), 1);
-        EXPECT_EQ(toggle.GetValue(), read);
-    }
-}
-
-TEST(Binding, EditFieldReadsALoneSeparatorOfANumericFieldAsEmpty) {
+// A check box, a numeric edit field and a plain one, each showing a value and reading it back.
+TEST(Binding, ToggleAndEditFieldsReadBackTheirOwnForm) {
     QWidget top;
     auto* numeric = named<QLineEdit>(&top, "N");
     numeric->setProperty("gwFormat", 3);
+    EwToggle toggle;
     EwCtrlVw number, plain;
+    toggle.Attach(GwCore::of(named<QCheckBox>(&top, "CVA")));
     number.Attach(GwCore::of(numeric));
     plain.Attach(GwCore::of(named<QLineEdit>(&top, "T")));
-    const std::vector<std::pair<const char*, const char*>> rows = {
-        {".", ""}, {",", ""}, {"1.5", "1.5"}, {"..", ".."}};
-    for (const auto& [value, read] : rows) {
-        SCOPED_TRACE(value);
-        EXPECT_EQ(number.ShowValue(value), 1);
-        EXPECT_EQ(number.GetValue(), read);
-        plain.ShowValue(value);
-        EXPECT_EQ(plain.GetValue(), value);
+    struct Row {
+        const char* value;
+        const char* toggle; // what each reads back
+        const char* number;
+    };
+    const Row rows[] = {{"1", "1", "1"},   {"0", "0", "0"}, {"", "0", ""},  {" ", "1", " "},
+                        {"00", "1", "00"}, {".", "1", ""},  {",", "1", ""}, {"1.5", "1", "1.5"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("value \"") + row.value + "\"");
+        EXPECT_EQ(toggle.ShowValue(row.value), 1);
+        EXPECT_EQ(toggle.GetValue(), row.toggle);
+        EXPECT_EQ(number.ShowValue(row.value), 1);
+        EXPECT_EQ(number.GetValue(), row.number);
+        plain.ShowValue(row.value);
+        EXPECT_EQ(plain.GetValue(), row.value);
     }
     EXPECT_EQ(number.Name(), "N");
 }
@@ -132,61 +129,10 @@ TEST(Binding, RadioGroupChecksTheButtonOfTheValueWithAndWithoutPrefix) {
             checked += b->value() != 0 ? b->id().str() : "";
         EXPECT_EQ(checked, row.checked);
         EXPECT_EQ(radio.GetValue(), row.read);
+        // The button operations find their button the same way.
+        EXPECT_EQ(radio.SetButtonText(row.value, "x"), row.result);
+        EXPECT_EQ(radio.ButtonText(row.value), row.result ? "x" : "");
     }
-}
-
-TEST(Binding, RadioGroupButtonOperationsFollowThePrefix) {
-    QWidget top;
-    auto* box = named<QGroupBox>(&top, "LTT");
-    named<QRadioButton>(box, "E");
-    EwRadioCont radio;
-    radio.Attach(GwCore::of(box));
-    radio.SetPrefix("P");
-    EXPECT_EQ(radio.SetButtonText("PE", "Edge"), 1);
-    EXPECT_EQ(radio.ButtonText("PE"), "Edge");
-    EXPECT_EQ(radio.SetButtonText("E", "x"), 0); // without the prefix: no button
-    EXPECT_EQ(radio.DisableButton("PE"), 1);
-    EXPECT_EQ(GwCore::of(box)->child("E")->is_enabled(), 0);
-    EXPECT_EQ(radio.SetButtonId("PE", "F"), 1);
-    EXPECT_NE(radio.ButtonFor("PF"), nullptr);
-    EXPECT_EQ(radio.ButtonFor("PE"), nullptr);
-    EXPECT_EQ(radio.HideButton("PG"), 0);
-}
-
-// Records the notifications a wrapper gets.
-class Recording : public EwCtrlVw {
-public:
-    explicit Recording(std::string* log) : m_log(log) {}
-    void Notify(int attached) override { *m_log += (attached ? "+" : "-") + Name().str(); }
-
-private:
-    std::string* m_log;
-};
-
-TEST(Binding, AttachingLinksTheControlAndDetachingUnlinksIt) {
-    QWidget top;
-    GwCore* first = GwCore::of(named<QLineEdit>(&top, "CVI"));
-    GwCore* second = GwCore::of(named<QLineEdit>(&top, "CVM"));
-    first->set_user_data(GwUD("help.htm"));
-    std::string log;
-    auto wrapper = std::make_unique<Recording>(&log);
-    EXPECT_EQ(wrapper->Attach(first), 1);
-    EXPECT_EQ(GwCtrlVw::WrapperOf(first), wrapper.get());
-    EXPECT_EQ(first->user_data().text(), "help.htm");
-    EXPECT_EQ(wrapper->Attach(second), 1);
-    EXPECT_EQ(log, "+CVI-CVI+CVM");
-    EXPECT_EQ(GwCtrlVw::WrapperOf(first), nullptr);
-    EXPECT_EQ(first->user_data().text(), "help.htm");
-    wrapper.reset();
-    EXPECT_EQ(GwCtrlVw::WrapperOf(second), nullptr);
-
-    // A control destroyed first leaves the wrapper without control, and nothing dangling.
-    EwCtrlVw orphan;
-    orphan.Attach(GwCore::of(named<QLineEdit>(&top, "H0E")));
-    delete top.findChild<QLineEdit*>("H0E");
-    EXPECT_EQ(orphan.Control(), nullptr);
-    EXPECT_EQ(orphan.ShowValue("x"), 0);
-    EXPECT_EQ(orphan.Attach(nullptr), 0);
 }
 
 // A dialog manager on a window built in the test.
@@ -197,27 +143,36 @@ public:
     }
 };
 
-TEST(Binding, TheOwnerOfAWindowIsFoundFromItsFrameWhileTheManagerLives) {
-    auto top = std::make_unique<QWidget>();
-    auto* deep = named<QLineEdit>(named<QGroupBox>(top.get(), "GROUP"), "ROT");
-    GwCore* window = GwCore::of(top.get());
-    window->set_user_data(GwUD("page.htm"));
+// Wrappers and managers are found through the user data of their windows, which keeps its text,
+// and only while they live.
+TEST(Binding, WrappersAndOwnersAreFoundOnlyWhileTheyLive) {
+    QWidget top;
+    GwCore* window = GwCore::of(&top);
+    GwCore* first = GwCore::of(named<QLineEdit>(named<QGroupBox>(&top, "GROUP"), "CVI"));
+    GwCore* second = GwCore::of(named<QLineEdit>(&top, "CVM"));
+    first->set_user_data(GwUD("help.htm"));
+    auto wrapper = std::make_unique<EwCtrlVw>();
+    EXPECT_EQ(wrapper->Attach(first), 1);
+    EXPECT_EQ(GwCtrlVw::WrapperOf(first), wrapper.get());
+    EXPECT_EQ(wrapper->Attach(second), 1);
+    EXPECT_EQ(GwCtrlVw::WrapperOf(first), nullptr);
+    EXPECT_EQ(first->user_data().text(), "help.htm");
+    wrapper.reset();
+    EXPECT_EQ(GwCtrlVw::WrapperOf(second), nullptr);
+
     auto dialog = std::make_unique<TestDialog>(window);
-    EXPECT_EQ(EwDialogSatz::Owner(GwCore::of(deep)), dialog.get());
+    EXPECT_EQ(EwDialogSatz::Owner(first), dialog.get());
     EXPECT_EQ(EwDialogSatz::Owner(window), dialog.get());
-    EXPECT_EQ(dialog->StoreDialog(), 0); // no repository
-    // A control wrapper in the user data is no manager.
-    EwCtrlVw wrapper;
-    wrapper.Attach(window);
-    EXPECT_EQ(EwDialogSatz::Owner(GwCore::of(deep)), nullptr);
-    wrapper.Attach(nullptr);
-    EXPECT_EQ(GwView::ViewOf(window), nullptr); // the wrapper took the user data and left
-    dialog->Link(window);
     dialog.reset(); // unlinks; the window was only linked, so it stays
-    ASSERT_NE(GwCore::of(top.get()), nullptr);
-    EXPECT_EQ(EwDialogSatz::Owner(GwCore::of(deep)), nullptr);
-    EXPECT_EQ(window->user_data().text(), "page.htm");
-    EXPECT_EQ(EwDialogSatz::Owner(nullptr), nullptr);
+    EXPECT_EQ(EwDialogSatz::Owner(first), nullptr);
+    EXPECT_EQ(first->user_data().text(), "help.htm");
+
+    // A control destroyed first leaves its wrapper without control, and nothing dangling.
+    EwCtrlVw orphan;
+    orphan.Attach(second);
+    delete top.findChild<QLineEdit*>("CVM");
+    EXPECT_EQ(orphan.Control(), nullptr);
+    EXPECT_EQ(orphan.ShowValue("x"), 0);
 }
 
 } // namespace

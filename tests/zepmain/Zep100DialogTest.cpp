@@ -151,6 +151,9 @@ TEST_P(Zep100Dialog, EveryParameterHasExactlyOneLabelledControl) {
         EXPECT_NE(GwCtrlVw::WrapperOf(c), nullptr) << "not bound";
         EXPECT_EQ(c->widget()->toolTip().toStdString().rfind(id + ": ", 0), 0u);
         const bool in_rules = c->parent() != nullptr && c->parent()->id() == "RULES";
+        if (cls == GwCOMBOBOX_CLASS) { // as wide as its longest item, even where room is short
+            EXPECT_GE(c->widget()->minimumWidth(), c->widget()->sizeHint().width());
+        }
         if (!check && !in_rules) {
             EXPECT_FALSE(labelled[c->widget()].empty()) << "no label";
         }
@@ -158,6 +161,11 @@ TEST_P(Zep100Dialog, EveryParameterHasExactlyOneLabelledControl) {
     for (const GwString& name : parameter_names(*repo))
         EXPECT_EQ(controls[name.str()], 1) << name.str();
     EXPECT_EQ(controls.size(), 141u);
+
+    // Tab goes through the rules row by row, then to the page's help.
+    EXPECT_EQ(dialog.child("L0H")->widget()->nextInFocusChain(), dialog.child("L1O")->widget());
+    EXPECT_EQ(dialog.child("L9H")->widget()->nextInFocusChain(),
+              dialog.child("HELP_READING")->widget());
 
     // Each page has a help button whose page exists in the language.
     const std::string help =
