@@ -61,6 +61,8 @@ protected:
     // Makes window the view's window without owning it, and links it.
     void LinkWindow(GwCore* window);
 
+    int m_iReserved = 0; // free for a derived manager
+
 private:
     void Build();
 
@@ -71,5 +73,4 @@ private:
     GwString m_sResource;
     GwString m_sResourceFile;
     const GwFuncDesc* m_pTable = nullptr;
-    int m_iReserved = 0;
 };

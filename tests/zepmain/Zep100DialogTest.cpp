@@ -1,6 +1,8 @@
 // The ZEP100 parameter dialog as the program loads it, in English, German and French: every
 // parameter has exactly one control, values go through the controls unchanged, and editing one
 // control changes exactly its parameter.
+#include "CHelpManager.h"
+#include "CInitMgr.h"
 #include "DialogTestSupport.h"
 #include "DynGwStringPtrArray.h"
 #include "EwCtrlVw.h"
@@ -166,6 +168,12 @@ TEST_P(Zep100Dialog, EveryParameterHasExactlyOneLabelledControl) {
     EXPECT_EQ(dialog.child("L0H")->widget()->nextInFocusChain(), dialog.child("L1O")->widget());
     EXPECT_EQ(dialog.child("L9H")->widget()->nextInFocusChain(),
               dialog.child("HELP_READING")->widget());
+
+    // The variables the program reads when the type is chosen.
+    CInitMgr::set_scanner_specific_variables(dialog.window());
+    EXPECT_EQ(CInitMgr::SelectedScanner() + "|" + CInitMgr::GetValidSWVersion(), "RV-4400|V2.13");
+    EXPECT_TRUE(CHelpManager::HelpSubDir.begins_with("help\\ZEP100\\"));
+    CInitMgr::reset_scanner_specific_variables();
 
     // Each page has a help button whose page exists in the language.
     const std::string help =
