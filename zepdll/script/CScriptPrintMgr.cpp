@@ -95,6 +95,11 @@ GwString without_markers(const GwString& result) {
     return GwString(std::move(s));
 }
 
+// The characters of value from the number in entry 1 of list to the one in entry 2.
+GwString characters(const DynGwStringPtrArray& list, const GwString& value) {
+    return value(list.get(1)->to_int(), list.get(2)->to_int());
+}
+
 } // namespace
 
 CScriptPrintMgr::CScriptPrintMgr(EwRepository*& repository) : m_ppRepository(&repository) {}
@@ -228,34 +233,45 @@ void CScriptPrintMgr::handle_key_token(const GwString& comment, int form, const 
         handle_error(start, line, out);
 }
 
-DynGwStringPtrArray* CScriptPrintMgr::parameters_for(const GwString& line, unsigned start,
-                                                     GwString& out, int minimum, bool even,
-                                                     int exact, bool switch_off) {
+std::unique_ptr<DynGwStringPtrArray> CScriptPrintMgr::parameters_for(const GwString& line,
+                                                                     unsigned start, GwString& out,
+                                                                     const ListShape& shape) {
     DynGwStringPtrArray* raw = nullptr;
     const int well_formed = get_parameter_list(line, raw);
     std::unique_ptr<DynGwStringPtrArray> list(raw);
     const int n = list->count();
-    if (!well_formed || n < minimum || (even && n % 2 != 0) || (exact > 0 && n != exact)) {
+    if (!well_formed || n < shape.minimum || (shape.even && n % 2 != 0) ||
+        (shape.exact > 0 && n != shape.exact)) {
         handle_error(start, line, out);
-        if (switch_off)
+        if (shape.switch_off)
             m_iOutputEnabled = 0;
         return nullptr;
     }
-    return list.release();
+    return list;
+}
+
+std::unique_ptr<DynGwStringPtrArray> CScriptPrintMgr::keyed_list(int form, const GwString& line,
+                                                                 unsigned start, GwString& out,
+                                                                 const ListShape& shape,
+                                                                 GwString& value) {
+    std::unique_ptr<DynGwStringPtrArray> list = parameters_for(line, start, out, shape);
+    if (list == nullptr)
+        return nullptr;
+    if (!get_repository_parameter(form, line, *list->get(0), value)) {
+        handle_error(start, line, out);
+        if (shape.switch_off)
+            m_iOutputEnabled = 0;
+        return nullptr;
+    }
+    return list;
 }
 
 void CScriptPrintMgr::switch_output(int form, const GwString& line, unsigned start, GwString& out,
                                     bool (*matches)(const GwString& value, const GwString& entry)) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 2, false, 0, true));
+    GwString value;
+    const auto list = keyed_list(form, line, start, out, {2, false, 0, true}, value);
     if (list == nullptr)
         return;
-    GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        m_iOutputEnabled = 0;
-        return;
-    }
     int enabled = 0;
     for (int i = 1; i < list->count(); ++i) {
         if (matches(value, *list->get(i)))
@@ -303,57 +319,29 @@ void CScriptPrintMgr::decode(int form, const GwString& line, unsigned start,
 }
 
 void CScriptPrintMgr::handle_decode(int form, const GwString& line, unsigned start, GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 2, true, 0, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    decode(form, line, start, *list, 1, value, out);
+    if (const auto list = keyed_list(form, line, start, out, {2, true, 0, false}, value))
+        decode(form, line, start, *list, 1, value, out);
 }
 
 void CScriptPrintMgr::handle_decode_index(int form, const GwString& line, unsigned start,
                                           GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 4, true, 0, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    decode(form, line, start, *list, 3, value(list->get(1)->to_int(), list->get(2)->to_int()), out);
+    if (const auto list = keyed_list(form, line, start, out, {4, true, 0, false}, value))
+        decode(form, line, start, *list, 3, characters(*list, value), out);
 }
 
 void CScriptPrintMgr::handle_index(int form, const GwString& line, unsigned start, GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 3, false, 3, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    out = output_value(value(list->get(1)->to_int(), list->get(2)->to_int()));
+    if (const auto list = keyed_list(form, line, start, out, {3, false, 3, false}, value))
+        out = output_value(characters(*list, value));
 }
 
 void CScriptPrintMgr::handle_index_char(int form, const GwString& line, unsigned start,
                                         GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 3, false, 3, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    out = output_value(CUtils::Hex2Token(value(list->get(1)->to_int(), list->get(2)->to_int())));
+    if (const auto list = keyed_list(form, line, start, out, {3, false, 3, false}, value))
+        out = output_value(CUtils::Hex2Token(characters(*list, value)));
 }
 
 void CScriptPrintMgr::handle_default(int form, const GwString& line, const GwString& key,
