@@ -2,10 +2,11 @@
 
 #include "CDialogLock.h"
 #include "CErrorHandler.h"
+#include "CInfoBox.h"
 #include "CInitMgr.h"
+#include "CTemplateFile.h"
 #include "CUtils.h"
 #include "EwRepository.h"
-#include "GwAtomicFile.h"
 #include "GwFileSelector.h"
 #include "GwFont.h"
 #include "GwLineReader.h"
@@ -562,7 +563,7 @@ int CScriptPrintMgr::Repo2Printer(GwCore* frame, int form) {
     }
     if (!m_coPrinter.start_doc("ZEP Parameter Settings"))
         return 0;
-    GwMessageBox* box = CErrorHandler::info_msg(CErrorHandler::error_msg(56, 0));
+    const CInfoBox box(CErrorHandler::error_msg(56, 0));
     // A passage a faulty earlier template left switched off must not swallow this report.
     reset_interpreter();
     init_for_print();
@@ -577,7 +578,6 @@ int CScriptPrintMgr::Repo2Printer(GwCore* frame, int form) {
     if (!m_bPagePending)
         m_coPrinter.end_page();
     m_coPrinter.end_doc();
-    CErrorHandler::msgbox_destroy(box);
     return 1;
 }
 
@@ -614,34 +614,23 @@ void CScriptPrintMgr::write_extras_to_file(std::ostream& out, DynGwStringPtrArra
 }
 
 int CScriptPrintMgr::repository_to_rtffile(const GwString& file, int form) {
-    const GwString tpl = CInitMgr::scanner_sub_dir() + "rtf_" + CInitMgr::get_lang_str() + ".tpl";
     EwRepository* repo = repository();
     if (repo == nullptr)
         return 1;
     if (file.is_empty())
         return 0;
-    GwLineReader in;
-    if (!in.open(tpl)) {
-        CErrorHandler::show_data(CErrorHandler::error_msg(50, 1) + tpl + "\n" +
-                                 CErrorHandler::error_msg(51, 1) + file);
-        return 0;
-    }
-    GwAtomicFile out(file);
-    if (!out.is_open())
-        return -1;
-    GwMessageBox* box = CErrorHandler::info_msg(CErrorHandler::warning(1, 1) + file);
+    const GwString tpl = CInitMgr::scanner_sub_dir() + "rtf_" + CInitMgr::get_lang_str() + ".tpl";
     reset_interpreter();
     m_bRtf = true;
-    GwString line;
-    while (out.stream().good() && in.read_line(line)) {
-        const GwString o = instantiate_line(repo, line, tpl, form);
-        if (o.not_null() && o != empty_line_marker())
-            out.stream() << o.str();
-        out.stream() << '\n';
-    }
+    const int result =
+        CTemplateFile::write(tpl, file, [&](std::ostream& out, const GwString& line) {
+            const GwString o = instantiate_line(repo, line, tpl, form);
+            if (o.not_null() && o != empty_line_marker())
+                out << o.str();
+            out << '\n';
+        });
     m_bRtf = false;
-    CErrorHandler::msgbox_destroy(box);
-    return out.commit() ? 1 : -1;
+    return result;
 }
 
 GwString CScriptPrintMgr::check_filename_rtf(GwCore* frame) {
