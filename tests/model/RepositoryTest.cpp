@@ -1,8 +1,8 @@
 // Groups and the repository: lookups by name in list order, which groups are asked and which
-// answer counts, neutral answers, the changed flag, difference lines, and who deletes what
-// (the sanitizer build fails on a leak or a double free along these paths). Passing a call on
-// to the parameter is what every ZEP100 load, round trip and report relies on; the dump is
-// what zepprofile prints (ZepProfileToolTest).
+// answer counts, neutral answers, the changed flag, and who deletes what (the sanitizer build
+// fails on a leak or a double free along these paths). Passing a call on to the parameter is
+// what every ZEP100 load, round trip and report relies on; the dump is what zepprofile prints
+// (ZepProfileToolTest).
 #include "EwDataSet.h"
 #include "EwEnumInt.h"
 #include "EwRangeChar.h"
@@ -39,20 +39,6 @@ EwDataSet* add_group(EwRepository& repo, const char* name, std::initializer_list
     return g;
 }
 
-// Group "Code1": Code1Mode (BOOLEAN Off/On coded 0/1, length 2), Code1Len (INT 1..20, 5).
-std::unique_ptr<EwDataSet> make_group() {
-    auto g = std::make_unique<EwDataSet>("Code1");
-    EwType* mode = new EwEnumInt("Code1Mode", "BOOLEAN");
-    mode->set_length("2");
-    DynGwStringPtrArray* values = new_list({"Off", "On"});
-    mode->set_range(values, new_list({"0", "1"}));
-    mode->set_default("Off");
-    EwType* len = new_int("Code1Len", 5, "1", "20");
-    g->add_item(mode);
-    g->add_item(len);
-    return g;
-}
-
 // A name nobody has: lookups give their neutral answers and no setter claims success.
 void expect_neutral(EwDataSet& set, const GwString& x) {
     SCOPED_TRACE(x.str());
@@ -67,10 +53,12 @@ void expect_neutral(EwDataSet& set, const GwString& x) {
 } // namespace
 
 TEST(EwDataSet, UnknownNamesGetNeutralAnswersAndTheFirstOfANameCounts) {
-    auto g = make_group();
+    EwDataSet g("Code1");
+    EwType* len = new_int("Code1Len", 5);
+    g.add_item(len);
     // A prefix of a name, or the name with more after it, is a different name.
     for (const char* name : {"Code1Nothing", "Code1Le", "Code1LenX", ""})
-        expect_neutral(*g, name);
+        expect_neutral(g, name);
     EwDataSet twice("G");
     EwType* first = new_text("GA", "one");
     EwType* second = new_text("GA", "two");
@@ -82,19 +70,6 @@ TEST(EwDataSet, UnknownNamesGetNeutralAnswersAndTheFirstOfANameCounts) {
     ASSERT_EQ(twice.set_value("GA", "new", 0), 1);
     EXPECT_EQ(second->value(0), "two");
     EXPECT_EQ(twice.value("", 0), ""); // an unnamed parameter answers to no name
-}
-
-// Difference count and lines are offered to callers and used by no part of the system: one
-// check of the count and of both line modes.
-TEST(EwDataSet, DifferenceCountAndLines) {
-    auto g = make_group();
-    g->set_prf_value("Code1Len", "7", 0); // Mode "Off" equals its empty comparison value
-    EXPECT_EQ(g->diff_measurement_method_1(), 1);
-    auto out = std::make_unique<DynGwStringPtrArray>(10, 10);
-    DynGwStringPtrArray* p = out.get();
-    g->diff_profiles(0, p, "Code1", 1);
-    g->diff_profiles(1, p, "Code1", 0);
-    EXPECT_EQ(texts_of(p), (Texts{"3Code1Len05", "3Code1Len07"}));
 }
 
 TEST(EwRepository, ValueAsksOnlyGroupsWhoseNameIsAPrefixOtherLookupsAskAll) {

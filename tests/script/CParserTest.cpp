@@ -87,7 +87,7 @@ TEST(DataLine, SplitsByTheCuttingRules) {
     EXPECT_EQ(parser.split(nullptr, "G1", "3G1A12"), Pairs{});
 }
 
-TEST(TextHelpers, PrefixesOccurrencesAndStripping) {
+TEST(TextHelpers, PrefixesAndStripping) {
     const struct {
         const char *name, *parameter, *group, *prefix;
     } prefixes[] = {
@@ -99,27 +99,6 @@ TEST(TextHelpers, PrefixesOccurrencesAndStripping) {
     };
     for (const auto& row : prefixes)
         EXPECT_EQ(CParser::RemoveGroupID(row.parameter, row.group), row.prefix) << row.name;
-
-    const struct {
-        const char *name, *text, *pattern;
-        int n, start, step, position;
-        const char* removed;
-    } occurrences[] = {
-        {"second", "a;b;c", ";", 2, 0, 1, 3, "a;bc"},
-        {"even_offsets_only", "A00B", "00", 1, 0, 2, -1, "A00B"},
-        {"even_offset_found", "AB00CD00", "00", 1, 0, 2, 2, "ABCD00"},
-        {"start_beyond_the_end", "abc", "c", 1, 3, 1, -1, "abc"},
-        {"pattern_longer_than_text", "ab", "abc", 1, 0, 1, -1, "ab"},
-        {"at_the_very_end", "ab$$", "$$", 1, 0, 1, 2, "ab"},
-    };
-    for (const auto& r : occurrences) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(CParser::index_nth_occurrence(r.text, r.pattern, r.n, r.start, r.step),
-                  r.position);
-        EXPECT_EQ(CParser::remove_nth_occurrence(r.text, r.pattern, r.n, r.start, r.step),
-                  r.removed);
-    }
-
     // The data-line rule drops leading "00" pairs, never a lone "0".
     EXPECT_EQ(CParser::strip_string_front("0000120000", "00"), "120000");
     EXPECT_EQ(CParser::strip_string_front("000", "00") + CParser::strip_string_front("00", ""),

@@ -91,32 +91,6 @@ TEST_F(CErrorHandlerTest, ANumberWithoutALineGivesLineZeroAndTheNumber) {
     EXPECT_EQ(CErrorHandler::warning(5, 1) + "COM1", "X5\nCOM1");
 }
 
-int show_info(const GwString& text) {
-    CErrorHandler::Info(text);
-    return GwMB_RESULT_OK;
-}
-
-TEST_F(CErrorHandlerTest, EachKindOfBoxHasItsTitleBitmapAndButtons) {
-    init();
-    struct Row {
-        int (*show)(const GwString&);
-        const char* box;
-        const char* buttons;
-        int last; // the code of the last button
-    };
-    for (const Row& row :
-         {Row{CErrorHandler::show_data, "ZEP Data: |t\nc:\\a.slp|mb_info", "OK=6 ", 6},
-          Row{show_info, " Information |t\nc:\\a.slp|mb_info", "OK=6 ", 6},
-          Row{CErrorHandler::show_extra, " Information |t\nc:\\a.slp|mb_info",
-              "OK=6 OK for all=17 ", 17}}) {
-        GwScriptedAnswers::answer_box(row.last);
-        EXPECT_EQ(row.show("t\nc:\\a.slp"), row.last);
-        EXPECT_EQ(box_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)), row.box);
-        EXPECT_EQ(buttons_of(GwScriptedAnswers::last(GwScriptedAnswers::Box)), row.buttons);
-    }
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-}
-
 TEST_F(CErrorHandlerTest, AQuestionSpeaksTheInterfaceLanguageAndDefaultsToNo) {
     for (const auto& [language, buttons] : {std::pair{49, "Ja=10 Nein=17* Abbrechen=15 "},
                                             {33, "Oui=10 Non=17* Annule=15 "},
