@@ -270,7 +270,7 @@ std::unique_ptr<DynGwStringPtrArray> CScriptPrintMgr::keyed_list(int form, const
 void CScriptPrintMgr::switch_output(int form, const GwString& line, unsigned start, GwString& out,
                                     bool (*matches)(const GwString& value, const GwString& entry)) {
     GwString value;
-    const auto list = keyed_list(form, line, start, out, {2, false, 0, true}, value);
+    const auto list = keyed_list(form, line, start, out, kCondition, value);
     if (list == nullptr)
         return;
     int enabled = 0;
@@ -321,27 +321,27 @@ void CScriptPrintMgr::decode(int form, const GwString& line, unsigned start,
 
 void CScriptPrintMgr::handle_decode(int form, const GwString& line, unsigned start, GwString& out) {
     GwString value;
-    if (const auto list = keyed_list(form, line, start, out, {2, true, 0, false}, value))
+    if (const auto list = keyed_list(form, line, start, out, kDecode, value))
         decode(form, line, start, *list, 1, value, out);
 }
 
 void CScriptPrintMgr::handle_decode_index(int form, const GwString& line, unsigned start,
                                           GwString& out) {
     GwString value;
-    if (const auto list = keyed_list(form, line, start, out, {4, true, 0, false}, value))
+    if (const auto list = keyed_list(form, line, start, out, kDecodeIndex, value))
         decode(form, line, start, *list, 3, characters(*list, value), out);
 }
 
 void CScriptPrintMgr::handle_index(int form, const GwString& line, unsigned start, GwString& out) {
     GwString value;
-    if (const auto list = keyed_list(form, line, start, out, {3, false, 3, false}, value))
+    if (const auto list = keyed_list(form, line, start, out, kIndex, value))
         out = output_value(characters(*list, value));
 }
 
 void CScriptPrintMgr::handle_index_char(int form, const GwString& line, unsigned start,
                                         GwString& out) {
     GwString value;
-    if (const auto list = keyed_list(form, line, start, out, {3, false, 3, false}, value))
+    if (const auto list = keyed_list(form, line, start, out, kIndex, value))
         out = output_value(CUtils::Hex2Token(characters(*list, value)));
 }
 

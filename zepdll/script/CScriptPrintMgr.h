@@ -191,6 +191,10 @@ private:
         int exact;       // exactly this count (0: any)
         bool switch_off; // a faulty list switches output off (IF, CONTAINS)
     };
+    static constexpr ListShape kCondition{2, false, 0, true};   // X|a1|a2|...
+    static constexpr ListShape kDecode{2, true, 0, false};      // X|k1|t1|...|d
+    static constexpr ListShape kDecodeIndex{4, true, 0, false}; // X|f|t|k1|t1|...|d
+    static constexpr ListShape kIndex{3, false, 3, false};      // X|f|t
     // The list of a key from the parse position. Malformed or of the wrong shape: out is the
     // faulty placeholder (handle_error), output is switched off when the shape says so, and
     // the result is null.
