@@ -132,26 +132,26 @@ TEST_F(CInitMgrTest, AValueWithALineBreakCannotSetAnotherSetting) {
 }
 
 TEST_F(CInitMgrTest, ASelectedFileGoesFirstAndItsDirectoryBecomesTheDataPath) {
-    for (const char* f : {"c:\\d\\c.slp", "c:\\d\\b.slp", "c:\\d\\a.slp", "c:\\x\\y\\third"})
-        CInitMgr::select_file(f); // list now: third, a, b, c
-    CInitMgr::select_file("c:\\d\\b.slp");
-    std::string list;
-    for (int i = 0; i <= 5; ++i)
-        list += CInitMgr::get_filename(i).str() + "|";
-    EXPECT_EQ(list, "c:\\d|c:\\d\\b.slp|c:\\x\\y\\third|c:\\d\\a.slp|c:\\d\\c.slp||");
-    const auto recent = [] {
-        std::string names;
-        for (int i = 1; i <= CInitMgr::m_iLastFileIndex; ++i)
-            names += CInitMgr::get_filename(i).str().substr(6) + " ";
-        return names;
+    // The data path and the recent files, "|" after each.
+    const auto files = [] {
+        std::string list;
+        for (int i = 0; i <= CInitMgr::m_iLastFileIndex + 1; ++i)
+            list += CInitMgr::get_filename(i).str() + "|";
+        return list;
     };
+    for (const char* f : {"c:\\d\\c.slp", "c:\\d\\b.slp", "c:\\d\\a.slp", "c:\\x\\y\\third"})
+        CInitMgr::select_file(f);
+    CInitMgr::select_file("c:\\d\\b.slp");
+    EXPECT_EQ(files(), "c:\\d|c:\\d\\b.slp|c:\\x\\y\\third|c:\\d\\a.slp|c:\\d\\c.slp||");
+    // Reopening the oldest moves it to the front; it is not listed twice.
+    CInitMgr::select_file("c:\\d\\c.slp");
+    EXPECT_EQ(files(), "c:\\d|c:\\d\\c.slp|c:\\d\\b.slp|c:\\x\\y\\third|c:\\d\\a.slp||");
     for (int i = 1; i <= 10; ++i)
-        CInitMgr::select_file(("/home/f" + std::to_string(i)).c_str());
-    EXPECT_EQ(recent(), "f10 f9 f8 f7 f6 f5 f4 f3 f2 ") << "a tenth file drops the oldest";
-    EXPECT_EQ(CInitMgr::get_filename(0), "/home");
-    // Reopening the oldest moves it to the front: listed once, and nothing drops out.
-    CInitMgr::select_file("/home/f2");
-    EXPECT_EQ(recent(), "f2 f10 f9 f8 f7 f6 f5 f4 f3 ");
+        CInitMgr::select_file(("/h/f" + std::to_string(i)).c_str());
+    EXPECT_EQ(files(), "/h|/h/f10|/h/f9|/h/f8|/h/f7|/h/f6|/h/f5|/h/f4|/h/f3|/h/f2||")
+        << "a tenth file drops the oldest";
+    CInitMgr::select_file("/h/f2");
+    EXPECT_EQ(files(), "/h|/h/f2|/h/f10|/h/f9|/h/f8|/h/f7|/h/f6|/h/f5|/h/f4|/h/f3||");
     CInitMgr::select_file("bare.slp");
     EXPECT_EQ(CInitMgr::get_filename(0), "");
 }
