@@ -1,6 +1,7 @@
 // Script and command files: the parameter line rules, sections and the header check, reading
 // and writing with their failures, file names and the window title.
 #include "CFileRepoIf.h"
+#include "CInfoBox.h"
 #include "GwCore.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
@@ -20,7 +21,7 @@ protected:
     int load(const std::string& text, int form = 0) {
         GwMessageBox* box = nullptr;
         const int result = m_files.scriptfile_to_repository(m_dir.write("in.slp", text), box, form);
-        CErrorHandler::msgbox_destroy(box);
+        CInfoBox::adopt(box).close();
         return result;
     }
     std::string value(const char* name, int coded = 0) { return m_repo->value(name, coded).str(); }
