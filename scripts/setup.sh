@@ -13,6 +13,7 @@ cd "$top"
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev qt6-tools-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
+  libqt6svg6
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core poppler-utils xvfb xauth
