@@ -14,7 +14,7 @@ from pathlib import Path
 from xml.sax.saxutils import escape
 
 ERROR_COUNT = 61  # errors 0..60
-WARNING_COUNT = 63  # warnings 0..62
+WARNING_COUNT = 84  # warnings 0..83 (63..80 are the port list's and the transfer's)
 
 ERRORS = {
     "en": {
@@ -178,6 +178,9 @@ WARNINGS = {
         59: "Apply",
         62: "The port could not be opened. Check that it exists and is not in use, then try "
             "again.",
+        81: "Cancel",
+        82: "The new language is used from the next start of the program.",
+        83: "Current values",
     },
     "de": {
         0: "Unbekannte Meldung, Nummer ",
@@ -225,6 +228,9 @@ WARNINGS = {
         59: "Übernehmen",
         62: "Die Schnittstelle konnte nicht geöffnet werden. Bitte prüfen, ob sie existiert und "
             "frei ist, und es erneut versuchen.",
+        81: "Abbrechen",
+        82: "Die neue Sprache gilt ab dem nächsten Start des Programms.",
+        83: "Aktuelle Werte",
     },
     "fr": {
         0: "Message inconnu, numéro ",
@@ -271,6 +277,9 @@ WARNINGS = {
         59: "Appliquer",
         62: "Le port n'a pas pu être ouvert. Vérifiez qu'il existe et qu'il n'est pas occupé, "
             "puis réessayez.",
+        81: "Annuler",
+        82: "La nouvelle langue est utilisée à partir du prochain démarrage du programme.",
+        83: "Valeurs actuelles",
     },
 }
 
