@@ -69,6 +69,11 @@ def prop(parent, name, kind, value, stdset=True):
         ET.SubElement(v, "normaloff").text = normal
         if disabled:
             ET.SubElement(v, "disabledoff").text = disabled
+    elif kind == "sizepolicy":
+        v.set("hsizetype", value[0])
+        v.set("vsizetype", value[1])
+        ET.SubElement(v, "horstretch").text = "0"
+        ET.SubElement(v, "verstretch").text = "0"
     elif kind == "font":
         for k, n in value.items():
             ET.SubElement(v, k).text = str(n)
@@ -124,7 +129,8 @@ def label(lay, ui, name, text, wrap=False, bold=False, size=None, **pos):
 
 
 def picture(lay, ui, icon, name=None, **pos):
-    w = widget(item(lay, **pos), "QLabel", name or ui.name("picture"))
+    w = widget(item(lay, alignment="Qt::AlignTop", **pos), "QLabel", name or ui.name("picture"))
+    prop(w, "sizePolicy", "sizepolicy", ("Fixed", "Fixed"))
     prop(w, "pixmap", "pixmap", "icons/%s.svg" % icon)
     prop(w, "alignment", "set", "Qt::AlignLeading|Qt::AlignTop")
     return w
@@ -243,7 +249,7 @@ ACTIONS = [
      ("dnload1", "dnload0"), None, False,
      t("Send every parameter to the scanner", "Alle Parameter zum Scanner senden",
        "Envoyer tous les paramètres au scanner")),
-    ("TB_FD", t("Defaults", "Werkseinst.", "Usine"), "FactoryDefaults_CB", None,
+    ("TB_FD", t("Defaults", "Werkseinstellungen", "Usine"), "FactoryDefaults_CB", None,
      ("factory1", "factory0"), None, False,
      t("Load the factory defaults of the scanner type", "Werkseinstellungen des Scannertyps "
        "laden", "Charger les réglages d'usine du type de scanner")),
@@ -302,8 +308,8 @@ def main_window(lang):
     bind(w, "gwMove", FRAME + "Move_CB")
 
     central = widget(w, "QWidget", "centralwidget")
-    column = layout(central, "QVBoxLayout", ui, "central", margins=6, spacing=0)
-    row = layout(item(column), "QHBoxLayout", ui, "type_row", spacing=8)
+    column = layout(central, "QVBoxLayout", ui, "central", margins=0, spacing=0)
+    row = layout(item(column), "QHBoxLayout", ui, "type_row", margins=6, spacing=8)
     picture(row, ui, "scantyp")
     caption = label(row, ui, "ID_TYPE_CAPTION", t("Scanner type:", "Scannertyp:",
                                                    "Type de scanner :"))
@@ -325,6 +331,12 @@ def main_window(lang):
     indicator(row, ui, "NOCONNECT", "red", t("Not connected", "Nicht verbunden",
                                               "Non connecté"))
     indicator(row, ui, "OFFLINE", "red", t("Offline", "Offline", "Hors ligne"), False)
+    port = label(row, ui, "ID_PORT", "")
+    prop(port, "toolTip", "string", ui.tr(t(
+        "The serial port and its line settings (Scanner > Port settings)",
+        "Die serielle Schnittstelle und ihre Einstellungen (Scanner > "
+        "Schnittstelleneinstellungen)",
+        "Le port série et ses réglages (Scanner > Réglages du port)")))
     # The parameter dialog is kept at this place's screen position: right below the window.
     ref = widget(item(column), "QWidget", "reference")
     prop(ref, "maximumSize", "size", (16777215, 0))
@@ -381,7 +393,7 @@ def main_window(lang):
 def about(lang):
     ui = Ui(lang)
     root, w = dialog("About", ui, t("About ZEP Setup", "Über ZEP Setup", "À propos de ZEP Setup"),
-                     (460, 220))
+                     (460, 190))
     column = layout(w, "QVBoxLayout", ui, "about")
     row = layout(item(column), "QHBoxLayout", ui, "head", spacing=16)
     picture(row, ui, "logo")
@@ -440,7 +452,7 @@ WELCOME_STEPS = [
 
 def welcome(lang):
     ui = Ui(lang)
-    root, w = dialog("Welcome Dialog", ui, t("Welcome", "Willkommen", "Bienvenue"), (560, 360))
+    root, w = dialog("Welcome Dialog", ui, t("Welcome", "Willkommen", "Bienvenue"), (540, 300))
     column = layout(w, "QVBoxLayout", ui, "welcome", spacing=10)
     label(column, ui, None, t("Welcome to ZEP Setup", "Willkommen bei ZEP Setup",
                               "Bienvenue dans ZEP Setup"), bold=True, size=14)
@@ -464,7 +476,7 @@ def printer_comment(lang):
     ui = Ui(lang)
     root, w = dialog("Printer Comment", ui, t("Print parameter report", "Parameterbericht "
                                               "drucken", "Imprimer le rapport de paramètres"),
-                     (440, 130))
+                     (440, 110))
     column = layout(w, "QVBoxLayout", ui, "comment")
     label(column, ui, None, t("Comment printed in the page header:",
                               "Kommentar in der Kopfzeile jeder Seite:",
@@ -495,7 +507,7 @@ DOWNLOAD_MODES = [
 def download_mode(lang):
     ui = Ui(lang)
     root, w = dialog("Download Mode", ui, t("Download to the scanner", "Download zum Scanner",
-                                            "Envoi au scanner"), (500, 190))
+                                            "Envoi au scanner"), (500, 160))
     column = layout(w, "QVBoxLayout", ui, "mode", spacing=8)
     label(column, ui, None, t("How should the parameters go to the scanner?",
                               "Wie sollen die Parameter zum Scanner gehen?",

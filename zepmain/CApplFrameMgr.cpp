@@ -176,6 +176,7 @@ void CApplFrameMgr::StartUp() {
     } else if (CInitMgr::_ImmediateConnect == 0) {
         if (m_pTransfer != nullptr)
             m_pTransfer->SetConnectionStatus(0);
+        ShowPort();
     } else if (Connect() != 0) {
         Adopt(1);
     } else if (CInitMgr::_LastZEPType.not_null() && SelectListEntry(CInitMgr::_LastZEPType)) {
@@ -193,8 +194,29 @@ void CApplFrameMgr::StartUp() {
 int CApplFrameMgr::Connect() {
     if (m_pTransfer == nullptr)
         return 0;
-    CInfoBox box(warn(kWarnConnecting, 1) + CInitMgr::GetComID());
-    return m_pTransfer->initialize();
+    int connected = 0;
+    {
+        CInfoBox box(warn(kWarnConnecting, 1) + CInitMgr::GetComID());
+        connected = m_pTransfer->initialize();
+    }
+    ShowPort();
+    return connected;
+}
+
+GwString CApplFrameMgr::PortText() {
+    return CInitMgr::GetComID() + " " + CInitMgr::GetComBaudrate() + "," +
+           CInitMgr::GetComParity() + "," + CInitMgr::GetComDatabits() + "," +
+           CInitMgr::GetComStopbits();
+}
+
+void CApplFrameMgr::ShowPort() {
+    GwCore* label = Child("ID_PORT");
+    if (label == nullptr)
+        return;
+    const GwString scanner = CScanRepoIf::ConnectedScanner();
+    const int connected = m_pTransfer != nullptr && m_pTransfer->IsConnected() != 0;
+    label->set_text(connected && scanner.not_null() ? scanner + " \u00b7 " + PortText()
+                                                    : PortText());
 }
 
 int CApplFrameMgr::ConnectForCommand() {
@@ -207,10 +229,7 @@ int CApplFrameMgr::ConnectForCommand() {
                           (g_pcoDriver != nullptr && g_pcoDriver->ErrorCount() != errors) ||
                           CScanRepoIf::ConnectedScanner().not_null();
     if (!reported)
-        CErrorHandler::show_error(err(kErrNoScanner, 1) + CInitMgr::GetComID() + ": " +
-                                  CInitMgr::GetComBaudrate() + "," + CInitMgr::GetComParity() +
-                                  "," + CInitMgr::GetComDatabits() + "," +
-                                  CInitMgr::GetComStopbits());
+        CErrorHandler::show_error(err(kErrNoScanner, 1) + PortText());
     return 0;
 }
 
@@ -343,11 +362,14 @@ int CApplFrameMgr::Build(const GwString& name, const GwString& dir, int connect)
         box.close();
         Connect();
     }
-    if (GwCore* label = Child("VERSION_LABEL"))
-        label->set_text(name);
+    // The type's name, and the scanners it is made for.
+    if (GwCore* label = Child("VERSION_LABEL")) {
+        const GwString scanners = CInitMgr::SelectedScanner();
+        label->set_text(scanners.not_null() ? name + " (" + scanners + ")" : name);
+    }
     EnableCommands();
     GwCore* window = m_pMainDialog->Window();
-    // The main window is as wide as the dialog below it.
+    // The main window and the dialog below it are equally wide.
     int width = 0;
     int height = 0;
     int main_width = 0;
@@ -356,6 +378,8 @@ int CApplFrameMgr::Build(const GwString& name, const GwString& dir, int connect)
     main->size(main_width, main_height);
     if (width > main_width)
         main->resize(width, main_height);
+    else
+        window->resize(main_width, height);
     Move_CB(main, nullptr, GwUD());
     ShowDialog();
     window->show();
@@ -366,6 +390,7 @@ int CApplFrameMgr::Build(const GwString& name, const GwString& dir, int connect)
 void CApplFrameMgr::EnableCommands() {
     if (m_pTransfer != nullptr)
         m_pTransfer->EnableDisableMenuItems();
+    ShowPort();
     // The comparisons need a parameter set, not a connection.
     for (const char* id : {"COMPARE_DEFAULTS", "COMPARE_FILE"})
         if (GwCore* item = Child(id))

@@ -138,6 +138,9 @@ private:
     // Selects name in "SCANNER_TYPE"; 0 (and error 32 + name) when the list has no such entry.
     int SelectListEntry(const GwString& name);
     void EnableCommands();
+    // "ID_PORT": the port and its line settings, with the scanner's name while connected.
+    void ShowPort();
+    static GwString PortText(); // "SIM 9600,N,8,1"
 
     // The save question; its result: 15 ends the command.
     int AskSave();

@@ -72,8 +72,9 @@ private:
 
 class FrameUnderTest {
 public:
-    explicit FrameUnderTest(const ProgramDir& program, const std::string& sim = "delay=0;wire=off")
-        : m_sDir(program.dir()), m_sSavedDir(QDir::currentPath()) {
+    explicit FrameUnderTest(const ProgramDir& program, const std::string& sim = "delay=0;wire=off",
+                            int language = 1)
+        : m_language(language), m_sDir(program.dir()), m_sSavedDir(QDir::currentPath()) {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(program.dir() + "config"));
         QDir::setCurrent(QString::fromStdString(m_sDir));
         CSimOptions options;
@@ -169,7 +170,7 @@ public:
     GwCore* main = nullptr;
 
 private:
-    LanguageGuard m_english{1};
+    LanguageGuard m_language;
     std::string m_sDir;
     QString m_sSavedDir;
     std::unique_ptr<CApplFrameMgr> m_pFrame;
