@@ -104,10 +104,10 @@ CCliResult CCliCommands::Detect() {
     if (!found && !m_rSession.Driver().PortOpen())
         return Finish(r, true); // the port itself failed (reported)
     if (!found) {
-        CCliSession::Progress("line settings: trying the 84 of automatic baud detection", 0, 1);
+        CCliSession::Remark("no answer at " + m_rSession.Line().str() +
+                            "; trying the line settings of automatic baud detection (up to 27 s)");
         CAutoBaudDetect detect(nullptr, nullptr);
         const int detected = detect.Detect();
-        CCliSession::Progress("", 1, 1);
         if (detected == 1) {
             const GwString line = without_blanks(detect.GetSucPars());
             GwString rest = line;

@@ -89,6 +89,8 @@ CCliSession::~CCliSession() {
     if (g_pcoDriver == m_pDriver.get())
         g_pcoDriver = nullptr;
     m_pDriver.reset();
+    CErrorHandler::cleanup();
+    CErrorHandler::_appfrm = nullptr; // the frame goes with this session
 }
 
 int CCliSession::Start() {
@@ -153,6 +155,11 @@ int CCliSession::ReportMessages() {
 void CCliSession::Fail(const GwString& text) {
     CErrorHandler::show_error(text);
     ReportMessages();
+}
+
+void CCliSession::Remark(const std::string& text) {
+    if (CConsole::ErrorIsTerminal())
+        std::cerr << "zepcli: " << text << "\n";
 }
 
 int CCliSession::Progress(const char* label, int done, int total) {

@@ -45,6 +45,8 @@ public:
     // Shows a failure of zepcli's own as the library shows its messages (an error box), and
     // reports it.
     void Fail(const GwString& text);
+    // A remark for the person watching (standard error, only when it is a terminal).
+    static void Remark(const std::string& text);
     // Progress on the standard error output when it is a terminal: "label done/total" on one
     // line that is rewritten, and a line end once done reaches total. Always 1 (go on).
     static int Progress(const char* label, int done, int total);

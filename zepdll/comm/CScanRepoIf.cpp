@@ -8,6 +8,9 @@
 #include "EwRepository.h"
 #include "GwCore.h"
 
+#include <map>
+#include <string>
+
 GwString CScanRepoIf::m_sConnectedScanner;
 GwString CScanRepoIf::m_sConnectedVersion;
 
@@ -325,8 +328,13 @@ int CScanRepoIf::VerifyScanner(EwRepository* repository, DynGwStringPtrArray& di
     const std::vector<GwString> checked = parameters(repository, &CScanRepoIf::verifiable);
     m_iDone = 0;
     m_iTotal = static_cast<int>(checked.size());
-    // What the scanner holds, as text, for the parameters whose value it refuses to take.
-    std::vector<std::pair<GwString, GwString>> refused;
+    // What the scanner holds, as text, for each parameter read back; taken: the repository
+    // took it as comparison value (a value the parameter does not allow shows as it came).
+    struct ReadBack {
+        GwString text;
+        bool taken;
+    };
+    std::map<std::string, ReadBack> read;
     std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
     for (int g = 0; g < groups->count() && !m_iCancelled; ++g) {
         const GwString group = *groups->get(g);
@@ -336,8 +344,8 @@ int CScanRepoIf::VerifyScanner(EwRepository* repository, DynGwStringPtrArray& di
         select_group(repository, group);
         get_array_of_values(repository, group, line, &names, &values);
         for (int k = 0; k < names.count() && k < values.count(); ++k) {
-            if (!repository->set_prf_value(*names.get(k), *values.get(k), 1))
-                refused.emplace_back(*names.get(k), *values.get(k));
+            const bool taken = repository->set_prf_value(*names.get(k), *values.get(k), 1) != 0;
+            read[names.get(k)->str()] = {*values.get(k), taken};
         }
     }
     m_iTotal = 0;
@@ -348,19 +356,16 @@ int CScanRepoIf::VerifyScanner(EwRepository* repository, DynGwStringPtrArray& di
     for (const GwString& name : checked) {
         if (m_pNoReply->find(name) >= 0)
             continue;
-        GwString scanner;
-        bool found = false;
-        for (const auto& [n, v] : refused) {
-            if (n == name) {
-                scanner = v;
-                found = true;
-            }
-        }
-        if (!found && repository->value(name, 1) == repository->prf_value(name, 1))
+        // A reply the line parser found no value in counts as differing, as an empty value.
+        const auto it = read.find(name.str());
+        const bool taken = it != read.end() && it->second.taken;
+        if (taken && repository->value(name, 1) == repository->prf_value(name, 1))
             continue;
         differs.add(name);
         listing += "\n" + name + ": " + repository->value(name, 0) + " / " +
-                   (found ? scanner : repository->prf_value(name, 0));
+                   (taken              ? repository->prf_value(name, 0)
+                    : it != read.end() ? it->second.text
+                                       : GwString());
     }
     if (m_pNoReply->count() > 0) {
         ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyVerify, 1) + join(*m_pNoReply));
