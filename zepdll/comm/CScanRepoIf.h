@@ -107,7 +107,7 @@ public:
     // texts. 1 when every value read back equals the repository's. 0 otherwise:
     //   - differs lists (in repository order) each parameter whose scanner value differs or
     //     is not a value the parameter allows; error 61 is shown, a line per parameter with
-    //     both values ("DCI: 0600 / 0500");
+    //     both values as shown, sent first ("DCI: 42 / 500");
     //   - NoReply() lists the parameters without reply; error 62 is shown with their names
     //     (after kMaxSilent in a row the rest is not asked, only named);
     //   - no driver, no open port or no repository; or cancelled (no message).
