@@ -31,8 +31,9 @@ foreach(program zepcli zepmain)
 endforeach()
 if(TARGET zepmain)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/zepmain.desktop DESTINATION share/applications)
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/zepmain.svg
-            DESTINATION share/icons/hicolor/scalable/apps)
+    # The desktop shows the program's own window icon.
+    install(FILES ${CMAKE_SOURCE_DIR}/data/icons/velt_icon.svg
+            DESTINATION share/icons/hicolor/scalable/apps RENAME zepmain.svg)
 endif()
 
 set(CPACK_PACKAGE_NAME zepsetup)
@@ -49,4 +50,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${ZEP_PROGRAM_DIR})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
+# Qt's SVG plugins draw zepmain's icons, splash picture and logo (a plugin, which the library
+# dependencies do not find).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 include(CPack)

@@ -1,17 +1,20 @@
 #include "CApplFrameMgr.h"
 
+#include "CCompareDlgMgr.h"
 #include "CDriver.h"
 #include "CErrorHandler.h"
 #include "CFileRepoIf.h"
 #include "CInfoBox.h"
 #include "CInitMgr.h"
 #include "CMainDlgMgr.h"
+#include "CParamCompare.h"
 #include "CParser.h"
 #include "CScanRepoBuilder.h"
 #include "CScanRepoIf.h"
 #include "CScriptPrintMgr.h"
 #include "CSplashScreen.h"
 #include "CTransferBox.h"
+#include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
 #include "GwCore.h"
 #include "GwFileSelector.h"
@@ -35,7 +38,10 @@ constexpr unsigned kErrLayout = 31;
 constexpr unsigned kErrNoType = 32;
 constexpr unsigned kErrConfirm = 41;
 constexpr unsigned kErrPrinted = 58;
+constexpr unsigned kErrNotStored = 66;
 constexpr unsigned kErrNoScanner = 67;
+constexpr unsigned kErrOtherTypes = 63;
+constexpr unsigned kErrDownloadCancelled = 64;
 constexpr unsigned kWarnConnecting = 5;
 constexpr unsigned kWarnDownload = 7;
 constexpr unsigned kWarnUpload = 9;
@@ -50,7 +56,14 @@ constexpr unsigned kWarnOpenTitle = 39;
 constexpr unsigned kWarnOverwrite = 44;
 constexpr unsigned kWarnChanged = 51;
 constexpr unsigned kWarnSaveTo = 52;
+constexpr unsigned kWarnSent = 71;
+constexpr unsigned kWarnVerified = 72;
+constexpr unsigned kWarnStored = 73;
+constexpr unsigned kWarnUploadCancelled = 74;
+constexpr unsigned kWarnVerifying = 75;
+constexpr unsigned kWarnDefaultsTitle = 77;
 constexpr unsigned kWarnNextStart = 82;
+constexpr unsigned kWarnCurrentValues = 83;
 
 constexpr long kYesNo = 0x4200;
 constexpr long kYesNoCancel = 0x14200;
@@ -272,7 +285,7 @@ int CApplFrameMgr::SelectScanner_CB(GwCore* /*window*/, GwEvent* event, const Gw
     return 1;
 }
 
-int CApplFrameMgr::SelectScanner(int connect) {
+int CApplFrameMgr::SelectScanner(int connect, int ask) {
     GwCore* list = Child("SCANNER_TYPE");
     const GwString name = list != nullptr ? list->text() : GwString();
     if (name.is_empty() || m_iBusy != 0) {
@@ -296,7 +309,7 @@ int CApplFrameMgr::SelectScanner(int connect) {
             ++missing;
         }
     }
-    if (missing != 0 || AskSave() == kCancel) {
+    if (missing != 0 || (ask != 0 && AskSave() == kCancel)) {
         ShowSelectedType();
         return 0;
     }
@@ -580,6 +593,10 @@ int CApplFrameMgr::ReadFromFile_CB(GwCore* window, GwEvent* /*event*/, const GwU
 }
 
 int CApplFrameMgr::CheckHeader(const GwString& name, int type_from_file) {
+    if (GwPath::is_file(name) == 0) {
+        CErrorHandler::show_error(err(kErrRead, 1) + name); // a recent file that is gone
+        return 0;
+    }
     GwString code;
     if (CFileRepoIf::check_script_header(name, code) == 0)
         return 0;
@@ -598,7 +615,8 @@ int CApplFrameMgr::CheckHeader(const GwString& name, int type_from_file) {
         return 1;
     if (!SelectListEntry(file_type))
         return 0;
-    return SelectScanner(0);
+    // The open command asked the save question already.
+    return SelectScanner(0, 0);
 }
 
 void CApplFrameMgr::OpenFile(GwString name, int type_from_file, int start_file) {
@@ -689,11 +707,15 @@ int CApplFrameMgr::Upload() {
     m_pTransfer->CheckSWVersion();
     {
         CTransferBox box(warn(kWarnUpload, 0));
+        m_pTransfer->SetProgress([&box](int done, int total) { return box.Step(done, total); });
         m_pTransfer->DataFromScanner(m_pRepository, 0);
+        m_pTransfer->SetProgress({});
     }
     // Only a complete upload replaced the set; otherwise the edits keep their mark.
     if (m_pTransfer->UploadComplete() != 0)
         ClearChanged();
+    else if (m_pTransfer->Cancelled() != 0)
+        CErrorHandler::show_data(warn(kWarnUploadCancelled, 0));
     ShowDialog();
     RefreshTitle();
     m_iBusy = 0;
@@ -721,20 +743,92 @@ int CApplFrameMgr::DownLoad_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwU
         if (ConnectForCommand() != 0 && m_pMainDialog != nullptr &&
             m_pTransfer->CompareScanner().not_null()) {
             m_pTransfer->CheckSWVersion();
-            int sent = 0;
-            {
-                CTransferBox box(warn(kWarnDownload, 0));
-                sent = m_pTransfer->Repo2Scanner(m_pRepository, 0);
-            }
-            if (sent != 0) {
-                ClearChanged();
-                if (mode >= 1)
-                    m_pTransfer->parameter_set_storing(m_pRepository);
-            }
+            Download(mode);
         }
     }
     m_iBusy = 0;
     RefreshTitle();
+    return 1;
+}
+
+void CApplFrameMgr::Download(int mode) {
+    const auto step = [](CTransferBox& box) {
+        return [&box](int done, int total) { return box.Step(done, total); };
+    };
+    int sent = 0;
+    {
+        CTransferBox box(warn(kWarnDownload, 0));
+        m_pTransfer->SetProgress(step(box));
+        sent = m_pTransfer->Repo2Scanner(m_pRepository, 0);
+        m_pTransfer->SetProgress({});
+    }
+    if (sent == 0) {
+        // The scanner holds part of the set: the changes stay marked. A stop for a port or
+        // reply was said while it happened.
+        if (m_pTransfer->Cancelled() != 0)
+            CErrorHandler::show_error(err(kErrDownloadCancelled, 0));
+        return;
+    }
+    ClearChanged();
+    int verified = 0;
+    if (mode == 2) {
+        DynGwStringPtrArray differs(10, 10);
+        {
+            CTransferBox box(warn(kWarnVerifying, 0));
+            m_pTransfer->SetProgress(step(box));
+            verified = m_pTransfer->VerifyScanner(m_pRepository, differs);
+            m_pTransfer->SetProgress({});
+        }
+        if (verified == 0) {
+            // The differences were listed; what the scanner holds is not made permanent.
+            CErrorHandler::show_error(err(kErrNotStored, 0));
+            return;
+        }
+    }
+    GwString text = warn(verified != 0 ? kWarnVerified : kWarnSent, 0);
+    if (mode >= 1) {
+        m_pTransfer->parameter_set_storing(m_pRepository);
+        text += "\n" + warn(kWarnStored, 0);
+    }
+    CErrorHandler::show_data(text);
+}
+
+int CApplFrameMgr::Compare_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& data) {
+    StoreDialog();
+    if (m_pFileIf == nullptr)
+        return 1;
+    std::vector<CParamCompare::Difference> differences;
+    GwString other_title;
+    if (data.text() == "FILE") {
+        GwString name;
+        const GwString last = CInitMgr::get_filename(0);
+        GwFileSelector selector(Window(), GwPath::exists(last) != 0 ? last : GwString("."), "*.slp",
+                                0, warn(kWarnOpenTitle, 0));
+        if (selector.go(name) == 0)
+            return 1;
+        GwString code;
+        if (CFileRepoIf::check_script_header(name, code) == 0)
+            return 1;
+        const GwString file_type = "ZEP" + code;
+        if (file_type != m_sTypeName) {
+            CErrorHandler::show_error(err(kErrOtherTypes, 1) + m_sTypeName + " / " + file_type);
+            return 1;
+        }
+        if (CParamCompare::CompareWithScript(*m_pFileIf, name, differences) == 0)
+            return 1;
+        other_title = GwPath::file_part(name);
+    } else {
+        if (CParamCompare::CompareWithDefaults(*m_pFileIf, differences) == 0)
+            return 1;
+        other_title = warn(kWarnDefaultsTitle, 0);
+    }
+    const GwString current = GwPath::file_part(m_pFileIf->get_filename());
+    CCompareDlgMgr list("Compare List", GwString(), CallbackTable(), Window());
+    if (list.Window() == nullptr)
+        return 1;
+    list.SetList(differences, current.not_null() ? current : warn(kWarnCurrentValues, 0),
+                 other_title);
+    list.Window()->go();
     return 1;
 }
 

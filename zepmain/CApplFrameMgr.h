@@ -92,6 +92,10 @@ public:
     int ChangeUnit_CB(GwCore* window, GwEvent* event, const GwUD& data);
     // Shows the "About" dialog.
     int About_CB(GwCore* window, GwEvent* event, const GwUD& data);
+    // Lists the parameters whose values differ from the type's factory defaults (data
+    // "DEFAULTS") or from a script file of the same type that the user chooses ("FILE") in the
+    // "Compare List". The parameter set and its changed mark stay as they are.
+    int Compare_CB(GwCore* window, GwEvent* event, const GwUD& data);
 
     // --- State, for the program and its tests --------------------------------------------
     int StartedUp() const { return m_iStartedUp; }
@@ -127,8 +131,9 @@ private:
     int ConnectForCommand();
     // Selects the type of the connected scanner and, with upload, reads its parameters.
     int Adopt(int upload);
-    // Checks the type directory of the list's current entry and builds it. 1 when switched.
-    int SelectScanner(int connect);
+    // Checks the type directory of the list's current entry and builds it (after the save
+    // question when ask is set). 1 when switched.
+    int SelectScanner(int connect, int ask = 1);
     // Builds the type completely, then replaces the old one. 1 when switched.
     int Build(const GwString& name, const GwString& dir, int connect);
     void LoadFactoryDefaults();
@@ -154,6 +159,9 @@ private:
     // The header check: 1 when the file may be loaded into the (possibly switched) type.
     int CheckHeader(const GwString& name, int type_from_file);
     int Upload();
+    // The download steps after connecting: send (with progress and Cancel), then by mode
+    // verify and store; each outcome is said in one box.
+    void Download(int mode);
     void ClearChanged();
     void RefreshTitle();
     GwCore* Child(const char* id) const;

@@ -1,6 +1,7 @@
 #include "ZepCallbacks.h"
 
 #include "CApplFrameMgr.h"
+#include "CCompareDlgMgr.h"
 #include "CHelpManager.h"
 #include "CMainDlgMgr.h"
 #include "GwInterpreter.h"
@@ -8,6 +9,7 @@
 const GwFuncDesc* ZepCallbackTable() {
     using Main = CMainDlgMgr;
     using Frame = CApplFrameMgr;
+    using Compare = CCompareDlgMgr;
     static const GwFuncDesc table[] = {
         {"CApplFrameMgr::Move_CB", ZepMemberCallback<Frame, &Frame::Move_CB>},
         {"CApplFrameMgr::Close_CB", ZepMemberCallback<Frame, &Frame::Close_CB>},
@@ -30,6 +32,7 @@ const GwFuncDesc* ZepCallbackTable() {
         // The frame's commands beyond the classic table: the unit menu and About.
         {"CApplFrameMgr::ChangeUnit_CB", ZepMemberCallback<Frame, &Frame::ChangeUnit_CB>},
         {"CApplFrameMgr::About_CB", ZepMemberCallback<Frame, &Frame::About_CB>},
+        {"CApplFrameMgr::Compare_CB", ZepMemberCallback<Frame, &Frame::Compare_CB>},
         {"CHelpManager::SetBrowser", ZepOwnedCallback<&CHelpManager::SetBrowser>},
         {"CHelpManager::ContextHelp", ZepOwnedCallback<&CHelpManager::ContextHelp>},
         // The port settings dialog's rows (CComDlgMgr) and the terminal's (CTerminal) come
@@ -41,6 +44,9 @@ const GwFuncDesc* ZepCallbackTable() {
         {"CMainDlgMgr::WriteReadRange_CB", ZepMemberCallback<Main, &Main::WriteReadRange_CB>},
         {"CMainDlgMgr::CVMEdit_CB", ZepMemberCallback<Main, &Main::CVMEdit_CB>},
         // The auto-baud dialog's rows (CAutoBaudDlgMgr) come here.
+        // The compare list's.
+        {"CCompareDlgMgr::Copy_CB", ZepMemberCallback<Compare, &Compare::Copy_CB>},
+        {"CCompareDlgMgr::Print_CB", ZepMemberCallback<Compare, &Compare::Print_CB>},
         {"interpreter", &GwInterpreter::interpreter},
         {nullptr, nullptr},
     };

@@ -25,7 +25,7 @@ TEST(FrameStart, ImmediateConnectAdoptsTheScannersTypeAndUploads) {
     EXPECT_EQ(t.repo()->HasChanged(), 0);
     EXPECT_EQ(t.child("CONNECT")->is_visible(), 1);
     EXPECT_EQ(t.child("UPLOAD_FROM_ZEP")->is_enabled(), 1);
-    EXPECT_EQ(t.child("VERSION_LABEL")->text(), "ZEP100");
+    EXPECT_EQ(t.child("VERSION_LABEL")->text(), "ZEP100 (RV-4400)");
     EXPECT_EQ(t.dialog()->is_visible(), 1);
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
 }
