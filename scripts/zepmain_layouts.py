@@ -277,7 +277,8 @@ SUBMENUS = {
 }
 TOOLBAR = ["TB_NEW", "TB_OPEN", "TB_SAVE", "TB_PRINT", "-", "TB_UF", "TB_DF", "TB_FD", "-",
            "TB_TERMINAL", "TB_COM"]
-GROUPS = {"LANGUAGES": ["001", "049", "033"], "UNITS": ["METRIC", "INCH"]}
+# One of each is checked (the program unchecks the others).
+CHECKABLE = ["001", "049", "033", "METRIC", "INCH"]
 
 
 def add_actions(menu, names):
@@ -366,7 +367,7 @@ def main_window(lang):
 
     for name, text, callback, data, icon, shortcut, enabled, tip in ACTIONS:
         a = ET.SubElement(w, "action", name=name)
-        if any(name in members for members in GROUPS.values()):
+        if name in CHECKABLE:
             prop(a, "checkable", "bool", "true")
         if icon:
             normal, disabled = icon if isinstance(icon, tuple) else (icon, None)
@@ -381,10 +382,6 @@ def main_window(lang):
             prop(a, "enabled", "bool", "false")
         callback = callback if "::" in callback else FRAME + callback
         bind(a, "gwActivate", callback, data)
-    for group, members in GROUPS.items():
-        g = ET.SubElement(w, "actiongroup", name=group)
-        for member in members:
-            ET.SubElement(g, "action", name=member)
     return root
 
 

@@ -117,9 +117,8 @@ int CApplFrameMgr::Show(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*da
     m_iShown = 1;
     if (GwCore* label = Child("VERSION_LABEL"))
         label->start_timer(kSplashMs);
-    for (const GwString& id : {CInitMgr::GetUnit(), CInitMgr::get_lang_str()})
-        if (GwCore* item = Child(id.cc()))
-            item->set_value(1);
+    CheckOne({"METRIC", "INCH"}, CInitMgr::GetUnit());
+    CheckOne({"001", "049", "033"}, CInitMgr::get_lang_str());
     FillScannerTypes();
     AddRecentFileItems();
     // The rest runs once the window is on the screen, so that the welcome dialog and the
@@ -889,8 +888,7 @@ int CApplFrameMgr::ChangeLanguage_CB(GwCore* window, GwEvent* /*event*/, const G
     if (id == CInitMgr::language())
         return 1;
     CInitMgr::set_language(id);
-    if (window != nullptr)
-        window->set_value(1);
+    CheckOne({"001", "049", "033"}, id);
     CErrorHandler::Info(warn(kWarnNextStart, 0));
     return 1;
 }
@@ -899,8 +897,14 @@ int CApplFrameMgr::ChangeUnit_CB(GwCore* window, GwEvent* /*event*/, const GwUD&
     if (window == nullptr)
         return 1;
     CInitMgr::set_unit(window->id());
-    window->set_value(1);
+    CheckOne({"METRIC", "INCH"}, CInitMgr::GetUnit());
     return 1;
+}
+
+void CApplFrameMgr::CheckOne(std::initializer_list<const char*> ids, const GwString& checked) {
+    for (const char* id : ids)
+        if (GwCore* item = Child(id))
+            item->set_value(checked == id ? 1 : 0);
 }
 
 int CApplFrameMgr::About_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {

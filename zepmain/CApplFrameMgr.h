@@ -29,6 +29,7 @@
 #include "EwDialogSatz.h"
 #include "GwString.h"
 
+#include <initializer_list>
 #include <memory>
 
 class CFileRepoIf;
@@ -143,6 +144,8 @@ private:
     // Selects name in "SCANNER_TYPE"; 0 (and error 32 + name) when the list has no such entry.
     int SelectListEntry(const GwString& name);
     void EnableCommands();
+    // Of the menu items ids, checks the one named checked and unchecks the others.
+    void CheckOne(std::initializer_list<const char*> ids, const GwString& checked);
     // "ID_PORT": the port and its line settings, with the scanner's name while connected.
     void ShowPort();
     static GwString PortText(); // "SIM 9600,N,8,1"

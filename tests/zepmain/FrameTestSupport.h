@@ -148,6 +148,13 @@ public:
         ASSERT_NE(element, nullptr) << id;
         element->click();
     }
+    // The command behind an element, also while the element is disabled.
+    void command(const char* id) {
+        GwCore* element = child(id);
+        ASSERT_NE(element, nullptr) << id;
+        GwEvent activate(GwACTIVATE);
+        element->fire(GwCB_ACTIVATE, &activate);
+    }
     // The user edits a control of the parameter dialog.
     void edit(const char* id, const char* text) {
         GwCore* control = dialog()->child(id);
