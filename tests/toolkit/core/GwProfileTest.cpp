@@ -22,7 +22,7 @@ TEST(GwProfile, KeepsSectionsAndEntriesInFileOrderWithValuesUntouched) {
                         "[General]\n  Key One \t=" +
                         value +
                         "\n   ; indented comment\n"
-                        "# hash comment\nno equals sign here\nk=first\r\n\r\nk=second\r\n"
+                        "# hash=comment\nno equals sign here\nk=first\r\n\r\nk=second\r\n"
                         "[broken\n[ Groups ]\nRC=Reading control\n[General]\nb=2\n");
     ASSERT_EQ(p.is_valid(), 1);
     ASSERT_EQ(p.section_count(), 3);

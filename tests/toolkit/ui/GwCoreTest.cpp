@@ -87,30 +87,32 @@ TEST_F(GwCoreTest, EachKindOfElementHasItsClassTextAndValue) {
         const char* id;
         GwClassId class_id;
         const char* text; // as loaded; null: not checked
+        int loaded;       // the value as loaded
         int value;        // one that set_value gives and value() reads back
     };
-    const Row rows[] = {{"Main", GwFRAME_CLASS, "ZEP Setup [No File]", 0},
-                        {"VERSION_LABEL", GwLABEL_CLASS, "V 1.1", 7},
-                        {"CVM", GwEDITBUTTON_CLASS, "", 7},
-                        {"FMT", GwFMTEDITBUTTON_CLASS, "", 12},
-                        {"COM1", GwTOGGLEBUTTON_CLASS, "COM1", 1},
-                        {"TOGGLE", GwTOGGLEBUTTON_CLASS, "Log", 1},
-                        {"HELP", GwPUSHBUTTON_CLASS, "Help", 0},
-                        {"COMID", GwCONTAINER_CLASS, "Port", 3},
-                        {"DEEP", GwCONTAINER_CLASS, "", 0},
-                        {"TabCtl", GwTABCONTROL_CLASS, nullptr, 1},
-                        {"Reading", GwTABPAGE_CLASS, nullptr, 0},
-                        {"ID_PROGRESS", GwPROGRESS_CLASS, nullptr, 42},
-                        {"049", GwMENUITEM_CLASS, "Deutsch", 1},
-                        {"FILEMENU", GwMENU_CLASS, nullptr, 0},
-                        {"SCANNER_TYPE", GwCOMBOBOX_CLASS, "", -1},
-                        {"RCL", GwSPINBUTTON_CLASS, "", -1},
-                        {"LIST", GwLIST_CLASS, "", -1}};
+    const Row rows[] = {{"Main", GwFRAME_CLASS, "ZEP Setup [No File]", 0, 0},
+                        {"VERSION_LABEL", GwLABEL_CLASS, "V 1.1", 0, 7},
+                        {"CVM", GwEDITBUTTON_CLASS, "", 0, 7},
+                        {"FMT", GwFMTEDITBUTTON_CLASS, "12", 12, 7},
+                        {"COM1", GwTOGGLEBUTTON_CLASS, "COM1", 0, 1},
+                        {"TOGGLE", GwTOGGLEBUTTON_CLASS, "Log", 1, 0},
+                        {"HELP", GwPUSHBUTTON_CLASS, "Help", 0, 0},
+                        {"COMID", GwCONTAINER_CLASS, "Port", 0, 3},
+                        {"DEEP", GwCONTAINER_CLASS, "", 0, 0},
+                        {"TabCtl", GwTABCONTROL_CLASS, nullptr, 0, 1},
+                        {"Reading", GwTABPAGE_CLASS, nullptr, 0, 0},
+                        {"ID_PROGRESS", GwPROGRESS_CLASS, "24", 24, 42},
+                        {"049", GwMENUITEM_CLASS, "Deutsch", 0, 1},
+                        {"FILEMENU", GwMENU_CLASS, nullptr, 0, 0},
+                        {"SCANNER_TYPE", GwCOMBOBOX_CLASS, "", -1, -1},
+                        {"RCL", GwSPINBUTTON_CLASS, "", -1, -1},
+                        {"LIST", GwLIST_CLASS, "", -1, -1}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.id);
         GwCore* c = get(row.id);
         EXPECT_EQ(c->is_a(row.class_id), 1) << c->class_id();
         EXPECT_EQ(row.text != nullptr ? c->text() : "-", row.text != nullptr ? row.text : "-");
+        EXPECT_EQ(c->value(), row.loaded);
         c->set_value(row.value);
         EXPECT_EQ(c->value(), row.value);
         // Elements without a value of their own show it as their text.
