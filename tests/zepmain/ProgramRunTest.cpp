@@ -1,0 +1,149 @@
+// The program zepmain as a process, started the way a technician starts it, driven through its
+// test entry point (ZEP_TEST_SCRIPT): a program directory of its own holding a copy of the
+// program under another name, started by a relative path from another directory, so the
+// program must find its directory from the executable; the settings file is the copy's.
+#include "GwLineReader.h"
+#include "TempDir.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Installed {
+public:
+    Installed() {
+        fs::create_directories(program());
+        for (const auto& entry : fs::directory_iterator(ZEP_PROGRAM_DIR)) {
+            const std::string name = entry.path().filename().string();
+            if (name == "zepmain")
+                fs::copy_file(entry.path(), program() / "zep-setup");
+            else if (name != "zepmain.ini" && name != "ser_dump.txt")
+                fs::create_symlink(entry.path(), program() / name);
+        }
+    }
+    fs::path program() const { return m_root.path() / "program"; }
+    std::string file(const std::string& name) const { return m_root.file(name); }
+    std::string settings() const { return TempDir::read((program() / "zepmain.ini").string()); }
+
+    // Runs the program with a script; its standard output, one line each. status: exit code.
+    std::vector<std::string> run(const std::vector<std::string>& script, int& status,
+                                 const QString& sim = "delay=0;wire=off") const {
+        std::string text;
+        for (const std::string& line : script)
+            text += line + "\n";
+        const std::string path = m_root.write("script.txt", text);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ZEP_TEST_SCRIPT", QString::fromStdString(path));
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(file("config")));
+        env.insert("ZEP_SIM", sim);
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(QString::fromStdString(m_root.dir()));
+        process.start("program/zep-setup", {});
+        status = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+                     ? process.exitCode()
+                     : -1;
+        std::vector<std::string> lines;
+        for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                lines.push_back(line.toStdString());
+        return lines;
+    }
+
+private:
+    TempDir m_root;
+};
+
+bool has(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ProgramRun, ANewUserSeesItConnectToTheSimulatedScannerAndUpload) {
+    Installed installed;
+    int status = 0;
+    const auto out = installed.run({"end|Welcome Dialog|6", "shown", "quit"}, status);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(has(out, "dialog|Welcome Dialog|6"));
+    EXPECT_TRUE(has(out, "info|Connecting to the scanner on port\\nSIM"));
+    EXPECT_TRUE(has(out, "info|Reading the parameters from the scanner (upload) ..."));
+    for (const std::string& line : out)
+        EXPECT_NE(line.rfind("box|", 0), 0u) << line; // nothing went wrong
+    // What it kept: the simulated scanner's port and the type it found.
+    const std::string settings = installed.settings();
+    EXPECT_TRUE(holds(settings, "COMPORT=SIM;\n")) << settings;
+    EXPECT_TRUE(holds(settings, "BAUDRATE=9600;\n")) << settings;
+    EXPECT_TRUE(holds(settings, "LastZEPType=ZEP100\n")) << settings;
+}
+
+TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
+    Installed installed;
+    const std::string memory = installed.file("zepsim.mem");
+    QProcess zepsim;
+    zepsim.start(ZEP_PROGRAM_DIR "/zepsim",
+                 {"--no-wire", "--delay", "0", "--memory", QString::fromStdString(memory)});
+    ASSERT_TRUE(zepsim.waitForStarted(10000));
+    while (!zepsim.canReadLine() && zepsim.waitForReadyRead(10000)) {
+    }
+    const std::string device = zepsim.readLine().trimmed().toStdString();
+    ASSERT_FALSE(device.empty());
+    std::ofstream((installed.program() / "zepmain.ini").string())
+        << "COMPORT=" << device << ";\nWelcomeScreen=NO\n";
+
+    const std::string script = installed.file("line 4.slp");
+    int status = 0;
+    const auto out = installed.run(
+        {
+            "ready",
+            // Change two values and save them as a script.
+            "set|DCI|900",
+            "set|H0E|HALL 4",
+            "file|" + script,
+            "answer|6",
+            "click|SAVE_AS",
+            // Back to the defaults, then the script again.
+            "click|FACTORY_DEFAULTS",
+            "file|" + script,
+            "answer|6",
+            "click|OPEN",
+            // Download and store.
+            "dialog|Download Mode|ID_MODE1|ID_OK",
+            "answer|6",
+            "click|DOWNLOAD_TO_ZEP",
+            "shown",
+            "quit",
+        },
+        status);
+    zepsim.kill();
+    zepsim.waitForFinished(10000);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(has(out, "ready"));
+    EXPECT_TRUE(has(out, "box|ZEP Data: |The file has been written:\\n" + script + "|6"));
+    EXPECT_TRUE(has(out, "box|ZEP Data: |The file has been read:\\n" + script + "|6"));
+    EXPECT_TRUE(has(out, "box|ZEP Data: |The parameters were sent to the scanner. Whether it took "
+                         "them was not checked: choose verify to read them back.\\nThe scanner "
+                         "was told to store the parameters permanently.|6"))
+        << testing::PrintToString(out);
+    // The scanner's permanent memory holds what the script held.
+    const std::string stored = TempDir::read(memory);
+    EXPECT_TRUE(holds(stored, "DCI=0900")) << stored;
+    EXPECT_TRUE(holds(stored, "H0E=\"HALL 4\"")) << stored;
+    EXPECT_TRUE(holds(installed.settings(), "COMPORT=" + device + ";")) << installed.settings();
+}
+
+} // namespace
