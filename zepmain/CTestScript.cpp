@@ -197,5 +197,5 @@ void CTestScript::Start(CApplFrameMgr* frame, const GwString& path) {
         poll->stop();
         runner->RunCommands();
     });
-    poll->start(20);
+    poll->start(5);
 }
