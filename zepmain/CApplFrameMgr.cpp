@@ -19,6 +19,7 @@
 #include "GwCore.h"
 #include "GwFileSelector.h"
 #include "GwPath.h"
+#include "GwQt.h"
 #include "GwRcMgr.h"
 #include "GwWaitObject.h"
 
@@ -820,6 +821,18 @@ int CApplFrameMgr::Compare_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD
         if (CParamCompare::CompareWithDefaults(*m_pFileIf, differences) == 0)
             return 1;
         other_title = warn(kWarnDefaultsTitle, 0);
+    }
+    // Each parameter with what it is: the first line of its control's tool tip
+    // ("DCI: Repeat suppression time"), where the dialog has one.
+    for (CParamCompare::Difference& d : differences) {
+        GwCore* control = m_pMainDialog != nullptr && m_pMainDialog->Window() != nullptr
+                              ? m_pMainDialog->Window()->child(d.m_sName)
+                              : nullptr;
+        const QString tip = control != nullptr && control->widget() != nullptr
+                                ? control->widget()->toolTip().section('\n', 0, 0)
+                                : QString();
+        if (tip.startsWith(GwQt::qs(d.m_sName)))
+            d.m_sName = GwQt::gs(tip);
     }
     const GwString current = GwPath::file_part(m_pFileIf->get_filename());
     CCompareDlgMgr list("Compare List", GwString(), CallbackTable(), Window());

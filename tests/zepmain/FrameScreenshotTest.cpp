@@ -2,8 +2,11 @@
 // program's dialogs, in the three languages, for a person to look at (cut texts, overlaps,
 // icons missing). Runs only when ZEP_SCREENSHOT_DIR names a directory (tests/screenshots.sh
 // does this under xvfb-run).
+#include "CTransferBox.h"
 #include "FrameTestSupport.h"
 #include "GwEventLoop.h"
+#include "GwMessageBox.h"
+#include "ZepProgram.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -52,16 +55,33 @@ TEST(Screenshots, MainWindowAndDialogs) {
             grab({t.main->widget(), t.dialog()->widget()},
                  out.filePath(QString("main_%1_%2.png").arg(language).arg(page->id().cc())));
         }
-        // The dialogs, each shown where the program shows it.
+        // The dialogs.
         for (const char* name : {"About", "Welcome Dialog", "Download Mode", "Printer Comment"}) {
             std::unique_ptr<GwCore> dialog(GwRcMgr::load(name, t.main));
             ASSERT_NE(dialog, nullptr) << name;
+            if (GwCore* version = dialog->child("version_label"))
+                version->set_text(ZepProgram::VersionText());
             dialog->show();
             settle();
-            grab({dialog->widget()},
-                 out.filePath(
-                     QString("%1_%2.png").arg(QString(name).remove(' ').toLower()).arg(language)));
+            const QString file = QString(name).remove(' ').toLower();
+            grab({dialog->widget()}, out.filePath(QString("%1_%2.png").arg(file).arg(language)));
         }
+        // A transfer under way.
+        {
+            CTransferBox box(CErrorHandler::warning(9, 0));
+            box.Step(57, 141);
+            settle();
+            grab({box.Box()->widget()}, out.filePath(QString("transfer_%1.png").arg(language)));
+        }
+        // The compare list after two edits.
+        t.edit("DCI", "900");
+        t.edit("H0E", "HALL 4");
+        GwScriptedAnswers::on_dialog("Compare List", [&](GwCore* list) {
+            settle();
+            grab({list->widget()}, out.filePath(QString("compare_%1.png").arg(language)));
+            list->child("ID_CLOSE")->click();
+        });
+        t.click("COMPARE_DEFAULTS");
     }
 }
 

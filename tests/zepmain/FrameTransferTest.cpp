@@ -228,9 +228,12 @@ TEST_F(FrameTransfer, TheCompareListShowsBothValuesAndChangesNothing) {
     });
     t.click("COMPARE_DEFAULTS");
     EXPECT_EQ(heading, CErrorHandler::warning(80, 0) + "2");
-    EXPECT_EQ(lines, (std::vector<GwString>{"DCI|900|500", "H0B|19200|9600"}));
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              "Parameter\tCurrent values\tFactory defaults\nDCI\t900\t500\nH0B\t19200\t9600\n");
+    EXPECT_EQ(lines, (std::vector<GwString>{"DCI: Repeat suppression time|900|500",
+                                            "H0B: Baud rate|19200|9600"}));
+    EXPECT_EQ(
+        QApplication::clipboard()->text().toStdString(),
+        "Parameter\tCurrent values\tFactory defaults\nDCI: Repeat suppression time\t900\t500\n"
+        "H0B: Baud rate\t19200\t9600\n");
     EXPECT_EQ(t.value("DCI"), "900");
     EXPECT_EQ(t.repo()->HasChanged(), 1);
 
