@@ -128,8 +128,8 @@ def label(lay, ui, name, text, wrap=False, bold=False, size=None, **pos):
     return w
 
 
-def picture(lay, ui, icon, name=None, **pos):
-    w = widget(item(lay, alignment="Qt::AlignTop", **pos), "QLabel", name or ui.name("picture"))
+def picture(lay, ui, icon, name=None, align="Qt::AlignTop", **pos):
+    w = widget(item(lay, alignment=align, **pos), "QLabel", name or ui.name("picture"))
     prop(w, "sizePolicy", "sizepolicy", ("Fixed", "Fixed"))
     prop(w, "pixmap", "pixmap", "icons/%s.svg" % icon)
     prop(w, "alignment", "set", "Qt::AlignLeading|Qt::AlignTop")
@@ -291,7 +291,7 @@ def indicator(lay, ui, name, icon, text, visible=True):
     if not visible:
         prop(box, "visible", "bool", "false")
     row = layout(box, "QHBoxLayout", ui, "indicator", margins=0, spacing=4)
-    picture(row, ui, icon)
+    picture(row, ui, icon, align="Qt::AlignVCenter")
     label(row, ui, None, text)
 
 
@@ -311,7 +311,7 @@ def main_window(lang):
     central = widget(w, "QWidget", "centralwidget")
     column = layout(central, "QVBoxLayout", ui, "central", margins=0, spacing=0)
     row = layout(item(column), "QHBoxLayout", ui, "type_row", margins=6, spacing=8)
-    picture(row, ui, "scantyp")
+    picture(row, ui, "scantyp", align="Qt::AlignVCenter")
     caption = label(row, ui, "ID_TYPE_CAPTION", t("Scanner type:", "Scannertyp:",
                                                    "Type de scanner :"))
     prop(caption, "buddy", "cstring", "SCANNER_TYPE")
