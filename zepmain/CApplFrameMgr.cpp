@@ -122,6 +122,7 @@ int CApplFrameMgr::Show(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*da
     CheckOne({"001", "049", "033"}, CInitMgr::get_lang_str());
     FillScannerTypes();
     AddRecentFileItems();
+    ShowPort();
     // The rest runs once the window is on the screen, so that the welcome dialog and the
     // boxes of connecting and uploading stand in front of it.
     QTimer::singleShot(0, main->widget(), [this]() { StartUp(); });
