@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Takes pictures under a virtual X server, so that a person can check that the texts are drawn
 # and readable (without fonts Qt draws boxes without text, silently) and that nothing is cut
-# or overlaps: a message box and a small loaded layout, and every tab page of the ZEP100
-# parameter dialog and its "CVMInfo" in English, German and French. The pictures go to
-# build/screenshots/ and are not committed.
+# or overlaps: a message box and a small loaded layout, every tab page of the ZEP100 parameter
+# dialog and its "CVMInfo", and the main window with each tab page below it, About, the welcome
+# dialog, the download mode, the printer comment, a transfer under way and the compare list,
+# in English, German and French. The pictures go to build/screenshots/ and are not committed
+# (docs/zepmain.png is main_1_Reading.png).
 #
 #   tests/screenshots.sh            after scripts/setup.sh has built build/
 set -euo pipefail

@@ -38,7 +38,8 @@ public:
 
     // Runs the program with a script; its standard output, one line each. status: exit code.
     std::vector<std::string> run(const std::vector<std::string>& script, int& status,
-                                 const QString& sim = "delay=0;wire=off") const {
+                                 const QString& sim = "delay=0;wire=off",
+                                 const QStringList& args = {}) const {
         std::string text;
         for (const std::string& line : script)
             text += line + "\n";
@@ -51,7 +52,7 @@ public:
         env.insert("ZEP_SIM", sim);
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(QString::fromStdString(m_root.dir()));
-        process.start("program/zep-setup", {});
+        process.start("program/zep-setup", args);
         status = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
                      ? process.exitCode()
                      : -1;
@@ -144,6 +145,20 @@ TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
     EXPECT_TRUE(holds(stored, "DCI=0900")) << stored;
     EXPECT_TRUE(holds(stored, "H0E=\"HALL 4\"")) << stored;
     EXPECT_TRUE(holds(installed.settings(), "COMPORT=" + device + ";")) << installed.settings();
+
+    // The script named on the command line, relative to where the program was started: it is
+    // opened (and so first among the recent files) before anything else happens.
+    std::ofstream((installed.program() / "zepmain.ini").string()) << "COMPORT=NONE;\n";
+    const auto again = installed.run({"end|Welcome Dialog|6", "shown", "quit"}, status,
+                                     "delay=0;wire=off", {"line 4.slp"});
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(has(again, "box|ZEP Error: |" + std::string("No serial port is selected (port "
+                                                             "NONE). Choose a port in the port "
+                                                             "settings first.|6")));
+    std::string stored_form = script;
+    std::replace(stored_form.begin(), stored_form.end(), '/', '\\');
+    EXPECT_TRUE(holds(installed.settings(), "\nFile=" + stored_form + "\n"))
+        << installed.settings();
 }
 
 } // namespace
