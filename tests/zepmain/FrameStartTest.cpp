@@ -13,23 +13,6 @@ namespace {
 // A scanner at other line settings than the program's: it never answers.
 const char* const kNoScanner = "line=19200,N,8,1;delay=0;wire=off";
 
-TEST(FrameStart, ImmediateConnectAdoptsTheScannersTypeAndUploads) {
-    ProgramDir program;
-    FrameUnderTest t(program, "delay=0;wire=off");
-    CSimPort::Device().SetValue("DCI", "0700");
-    CInitMgr::_ImmediateConnect = 1;
-    t.start();
-    EXPECT_EQ(t.frame().TypeName(), "ZEP100");
-    EXPECT_EQ(CInitMgr::_LastZEPType, "ZEP100");
-    EXPECT_EQ(t.repo()->value("DCI", 1), "0700"); // the scanner's value, not the default
-    EXPECT_EQ(t.repo()->HasChanged(), 0);
-    EXPECT_EQ(t.child("CONNECT")->is_visible(), 1);
-    EXPECT_EQ(t.child("UPLOAD_FROM_ZEP")->is_enabled(), 1);
-    EXPECT_EQ(t.child("VERSION_LABEL")->text(), "ZEP100 (RV-4400)");
-    EXPECT_EQ(t.dialog()->is_visible(), 1);
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
-}
-
 TEST(FrameStart, WithoutAnAnsweringScannerTheTypeUsedLastOrNoneIsSelected) {
     for (const char* last : {"ZEP100", ""}) {
         SCOPED_TRACE(std::string("last type: ") + last);

@@ -77,6 +77,7 @@ TEST_F(FrameTransfer, UploadTakesTheScannersValues) {
     EXPECT_EQ(t.repo()->HasChanged(), 0);
     EXPECT_TRUE(box_texts().empty());
     EXPECT_EQ(t.child("CONNECT")->is_visible(), 1);
+    EXPECT_EQ(t.child("VERSION_LABEL")->text(), "ZEP100 (RV-4400)");
 }
 
 TEST_F(FrameTransfer, AnUploadThatTakesNothingOverKeepsTheEditsAndTheirMark) {

@@ -2,7 +2,6 @@
 // test entry point (ZEP_TEST_SCRIPT): a program directory of its own holding a copy of the
 // program under another name, started by a relative path from another directory, so the
 // program must find its directory from the executable; the settings file is the copy's.
-#include "GwLineReader.h"
 #include "TempDir.h"
 
 #include <QProcess>
@@ -38,7 +37,6 @@ public:
 
     // Runs the program with a script; its standard output, one line each. status: exit code.
     std::vector<std::string> run(const std::vector<std::string>& script, int& status,
-                                 const QString& sim = "delay=0;wire=off",
                                  const QStringList& args = {}) const {
         std::string text;
         for (const std::string& line : script)
@@ -49,7 +47,7 @@ public:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ZEP_TEST_SCRIPT", QString::fromStdString(path));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString(file("config")));
-        env.insert("ZEP_SIM", sim);
+        env.insert("ZEP_SIM", "delay=0;wire=off");
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(QString::fromStdString(m_root.dir()));
         process.start("program/zep-setup", args);
@@ -149,8 +147,8 @@ TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
     // The script named on the command line, relative to where the program was started: it is
     // opened (and so first among the recent files) before anything else happens.
     std::ofstream((installed.program() / "zepmain.ini").string()) << "COMPORT=NONE;\n";
-    const auto again = installed.run({"end|Welcome Dialog|6", "shown", "quit"}, status,
-                                     "delay=0;wire=off", {"line 4.slp"});
+    const auto again =
+        installed.run({"end|Welcome Dialog|6", "shown", "quit"}, status, {"line 4.slp"});
     EXPECT_EQ(status, 0);
     EXPECT_FALSE(has(again, "box|ZEP Error: |" + std::string("No serial port is selected (port "
                                                              "NONE). Choose a port in the port "
