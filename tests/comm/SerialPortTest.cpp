@@ -18,23 +18,47 @@
 
 namespace {
 
-TEST(SerialPort, NamesAndLineSettings) {
+TEST(SerialPort, Names) {
     const std::pair<const char*, const char*> names[] = {
         {"COM1", "/dev/ttyS0"}, {"COM9", "/dev/ttyS8"}, {"com3", "/dev/ttyS2"},
         {"COM10", "COM10"},     {"COM0", "COM0"},       {"ttyUSB0", "ttyUSB0"}};
     for (const auto& [port, system] : names)
         EXPECT_EQ(CSerialPort::SystemName(port).str(), system) << port;
-    // baud, parity, data bits, stop bits, bits a character (0: refused)
-    const std::tuple<int, char, int, int, int> lines[] = {
-        {9600, 'N', 8, 1, 10}, {300, 'O', 7, 2, 11}, {9600, 'n', 8, 1, 10}, {110, 'S', 5, 1, 8},
-        {9600, 'X', 8, 1, 0},  {9600, 'N', 9, 1, 0}, {9600, 'N', 4, 1, 0},  {9600, 'N', 8, 3, 0},
-        {9600, 'N', 8, 0, 0},  {0, 'N', 8, 1, 0}};
-    for (const auto& [baud, parity, data, stop, bits] : lines) {
-        EXPECT_EQ(CSerialPort::CheckLine(baud, parity, data, stop) *
-                      CSerialPort::CharBits(parity, data, stop),
-                  bits)
-            << baud << parity << data << stop;
+}
+
+// The settings text read by position, as the settings file, the port dialogs and the
+// auto-baud table write it; the mode text shows the characters as they stood.
+TEST(LineSettings, ReadByPositionCheckedAndCounted) {
+    // text, settings read ("" when not valid), mode text of COM1, bits a character
+    const std::tuple<const char*, const char*, const char*, int> rows[] = {
+        {"9600 ,N,8,1", "9600,N,8,1", "baud=9600 parity=N data=8 stop=1", 10},
+        {"19200,e,7,2", "19200,E,7,2", "baud=19200 parity=E data=7 stop=2", 11},
+        {"300  ,O,8,2", "300,O,8,2", "baud=300 parity=O data=8 stop=2", 12},
+        {"110,s,5,1", "110,S,5,1", "baud=110 parity=S data=5 stop=1", 8},
+        {"9600,X,8,1", "", "baud=9600 parity=X data=8 stop=1", 0},
+        {"9600,N,9,1", "", "baud=9600 parity=N data=9 stop=1", 0},
+        {"9600,N,4,1", "", "baud=9600 parity=N data=4 stop=1", 0},
+        {"9600,N,8,3", "", "baud=9600 parity=N data=8 stop=3", 0},
+        {"0,N,8,1", "", "baud=0 parity=N data=8 stop=1", 0},
+        {"9600,N,x,1", "", "baud=9600 parity=N data=x stop=1", 0},
+        {"9600", "", "baud=9600 parity=9 data=0 stop=", 0},
+        {"", "", "baud=0 parity= data= stop=", 0}};
+    for (const auto& [text, read, mode, bits] : rows) {
+        SCOPED_TRACE(text);
+        const CLineSettings line = CLineSettings::Parse(text);
+        EXPECT_EQ(line.IsValid() ? line.Text().str() : "", read);
+        EXPECT_EQ(CLineSettings::ModeText("COM1", text).str(), std::string("COM1: ") + mode);
+        EXPECT_EQ(line.IsValid() * line.CharBits(), bits);
+        if (line.IsValid()) {
+            EXPECT_EQ(CLineSettings::Parse(line.Text()), line) << "its own text reads back";
+        }
     }
+    EXPECT_EQ(CLineSettings(9600, 'n', 8, 1), CLineSettings::Parse("9600,N,8,1"));
+    EXPECT_NE(CLineSettings(9600, 'N', 8, 1), CLineSettings(9600, 'N', 8, 2));
+    // Wire time, rounded up: 96 characters of 10 bits at 9600 baud, one 11-bit one at 300.
+    EXPECT_EQ(CLineSettings(9600, 'N', 8, 1).WireMs(96), 100);
+    EXPECT_EQ(CLineSettings(300, 'E', 8, 1).WireMs(1), 37);
+    EXPECT_EQ(CLineSettings(0, 'N', 8, 1).WireMs(100), 0);
 }
 
 TEST(SerialPort, FactoryPicksTheImplementationByName) {

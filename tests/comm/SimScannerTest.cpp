@@ -126,9 +126,9 @@ TEST(SimScannerMemory, HostPortSettingsActAfterStoringAndPowerCycle) {
     CSimScanner scanner;
     for (const char* command : {"H0B6", "H0FK", "M2"})
         ask(scanner, command);
-    EXPECT_EQ(scanner.LineBaud(), 9600) << "not acting before the power cycle";
+    EXPECT_EQ(scanner.Line().Text().str(), "9600,N,8,1") << "not acting before the power cycle";
     scanner.PowerCycle();
-    EXPECT_EQ(std::to_string(scanner.LineBaud()) + scanner.LineParity(), "19200E");
+    EXPECT_EQ(scanner.Line().Text().str(), "19200,E,7,2");
 }
 
 // Keys in any case; the line settings of the file are those of H0B and H0F, and explicit ones
@@ -137,7 +137,7 @@ TEST(SimScannerMemory, MemoryFileAndExplicitLineSettings) {
     TempDir dir;
     const std::string file = dir.write("scanner.mem", "[Memory]\nH0B=4\nH0F=D\nrcl=03\n");
     CSimScanner scanner(sim_options("memory=" + file));
-    EXPECT_EQ(scanner.LineBaud() + scanner.LineStopBits(), 4802);
+    EXPECT_EQ(scanner.Line().Text().str(), "4800,N,8,2");
     EXPECT_EQ(ask(scanner, "WRCL"), "RCL03");
     CSimScanner overridden(sim_options("memory=" + file + ";2400,O,7,1"));
     EXPECT_EQ(ask(overridden, "WH0B") + ask(overridden, "WH0F"), "H0B3H0FI");
@@ -194,7 +194,7 @@ protected:
     void open(int baud = 9600, char parity = 'N', int data = 8, int stop = 1) {
         port = CSerialPort::Create("SIM");
         ASSERT_EQ(port->Open("SIM"), 1);
-        ASSERT_EQ(port->SetLine(baud, parity, data, stop), 1);
+        ASSERT_EQ(port->SetLine(CLineSettings(baud, parity, data, stop)), 1);
     }
     void send(const std::string& bytes) {
         ASSERT_EQ(port->Write(bytes.data(), static_cast<int>(bytes.size())), 1);

@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", server.SlavePath().cc());
     std::fflush(stdout);
     const CSimScanner& device = server.Device();
-    std::fprintf(stderr, "zepsim: %s %s at %d,%c,%d,%d on %s\n", device.Options().m_sModel.cc(),
-                 device.Options().m_sVersion.cc(), device.LineBaud(), device.LineParity(),
-                 device.LineDataBits(), device.LineStopBits(), server.SlavePath().cc());
+    std::fprintf(stderr, "zepsim: %s %s at %s on %s\n", device.Options().m_sModel.cc(),
+                 device.Options().m_sVersion.cc(), device.Line().Text().cc(),
+                 server.SlavePath().cc());
     return app.exec();
 }

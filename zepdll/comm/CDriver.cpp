@@ -185,35 +185,20 @@ int CDriver::initialise(const GwString& port, const GwString& settings) {
     m_pPort = std::move(device);
 
     // The settings text as the port dialogs and the auto-baud table write it: "9600,N,8,1",
-    // "2400 ,E,7,2". A character missing at its position is left out of the mode text.
-    const int baud = GwAtoi(settings.cc());
-    const int comma = settings.first(',');
-    auto at = [&settings](int pos) { return pos >= 0 ? settings[pos] : '\0'; };
-    char parity = at(comma + 1);
-    if (parity >= 'a' && parity <= 'z')
-        parity = static_cast<char>(parity - 'a' + 'A');
-    const char data = at(comma + 3);
-    const char stop = at(comma + 5);
-    auto text_of = [](char c) { return c != '\0' ? GwString(c, 1) : GwString(); };
-    m_sModeText = port + ": baud=" + GwString(baud) + " parity=" + text_of(parity) +
-                  " data=" + text_of(data) + " stop=" + text_of(stop);
+    // "2400 ,E,7,2".
+    const CLineSettings line = CLineSettings::Parse(settings);
+    m_sModeText = CLineSettings::ModeText(port, settings);
     qCInfo(lcComm, "initialise %s", m_sModeText.cc());
-
-    const int dataBits = data >= '0' && data <= '9' ? data - '0' : 0;
-    const int stopBits = stop >= '0' && stop <= '9' ? stop - '0' : 0;
-    if (!CSerialPort::CheckLine(baud, parity, dataBits, stopBits)) {
+    if (!line.IsValid()) {
         CallError_CB("COM Port Settings not supported by this version of Windows! Code",
                      CSerialPort::kUnsupported, m_sModeText);
         return 0;
     }
-    if (!m_pPort->SetLine(baud, parity, dataBits, stopBits)) {
+    if (!m_pPort->SetLine(line)) {
         CallError_CB("SetCommState", m_pPort->LastError(), m_sModeText);
         return 0;
     }
-    m_iBaud = baud;
-    m_cParity = parity;
-    m_iDataBits = dataBits;
-    m_iStopBits = stopBits;
+    m_oLine = line;
     m_pPort->Purge();
     return 1;
 }

@@ -31,6 +31,7 @@
 //   GwString reply = g_pcoDriver->WriteReadFramed("W0");   // sends 02 'W' '0' 03
 #pragma once
 
+#include "CLineSettings.h"
 #include "CSerialPort.h"
 #include "GwString.h"
 
@@ -240,11 +241,7 @@ private:
     GwString m_sRecBuffer;
     ErrorCallback m_pErrorCB = nullptr;
     ReceiveCallback m_pReceiveCB = nullptr;
-    // The line settings applied to the port.
-    int m_iBaud = 0;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
+    CLineSettings m_oLine; // applied to the port by the last initialise
     GwString m_sModeText;
     int m_iTimeoutReached = 0;
     std::ofstream m_oDump;

@@ -92,14 +92,14 @@ int CQtSerialPort::is_pty() const {
 #endif
 }
 
-int CQtSerialPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
+int CQtSerialPort::SetLine(const CLineSettings& line) {
     if (!m_bOpen || m_bFailed)
         return fail(m_bFailed ? kResource : kNotOpen);
-    if (!CheckLine(baud, parity, dataBits, stopBits))
+    if (!line.IsValid())
         return fail(kUnsupported);
 
     QSerialPort::Parity qparity = QSerialPort::NoParity;
-    switch (parity & ~0x20) { // upper case
+    switch (line.m_cParity & ~0x20) { // upper case
     case 'E':
         qparity = QSerialPort::EvenParity;
         break;
@@ -115,10 +115,10 @@ int CQtSerialPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
     default:
         break;
     }
-    const auto qdata = static_cast<QSerialPort::DataBits>(dataBits);
-    const auto qstop = stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop;
+    const auto qdata = static_cast<QSerialPort::DataBits>(line.m_iDataBits);
+    const auto qstop = line.m_iStopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop;
 
-    if (!m_port.setBaudRate(baud) || !m_port.setStopBits(qstop)) {
+    if (!m_port.setBaudRate(line.m_iBaud) || !m_port.setStopBits(qstop)) {
         m_port.clearError();
         return fail(kUnsupported);
     }

@@ -28,14 +28,12 @@
 //   memory=FILE        the permanent memory lives in FILE: read at power-up, written by "M2"
 #pragma once
 
+#include "CLineSettings.h"
 #include "GwString.h"
 
 class CSimOptions {
 public:
-    int m_iBaud = 9600;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
+    CLineSettings m_oLine;     // 9600,N,8,1
     bool m_bLineGiven = false; // the line was set explicitly (it then overrides the memory's)
 
     GwString m_sModel = "RV-4400";
@@ -66,11 +64,7 @@ public:
     int Parse(const GwString& text, GwString& error);
 
     // Reads line settings "B,P,D,S" (blanks around the fields allowed, parity in either case)
-    // that the scanner can use. Parse("9600,n,8,1") gives 9600, 'N', 8, 1 and 1;
-    // "115200,N,8,1" and "9600,N,8" give 0.
-    static int ParseLine(const GwString& text, int& baud, char& parity, int& dataBits,
-                         int& stopBits);
-
-    // The line settings as text: "9600,N,8,1".
-    GwString LineText() const;
+    // that the scanner can use. ParseLine("9600,n,8,1", line) gives 1 and 9600,N,8,1;
+    // "115200,N,8,1" and "9600,N,8" give 0 (line unchanged).
+    static int ParseLine(const GwString& text, CLineSettings& line);
 };

@@ -19,11 +19,10 @@ constexpr long long kNsPerMs = 1000000;
 [[maybe_unused]] const int s_registered =
     CSerialPort::RegisterBuiltIn("SIM", [] { return std::unique_ptr<CSerialPort>(new CSimPort); });
 
-long long char_ns(int baud, char parity, int dataBits, int stopBits, bool wire) {
-    if (!wire || baud <= 0)
+long long char_ns(const CLineSettings& line, bool wire) {
+    if (!wire || line.m_iBaud <= 0)
         return 0;
-    return static_cast<long long>(CSerialPort::CharBits(parity, dataBits, stopBits)) *
-           1000000000LL / baud;
+    return static_cast<long long>(line.CharBits()) * 1000000000LL / line.m_iBaud;
 }
 
 } // namespace
@@ -103,7 +102,7 @@ void CSimPort::forget_wire() {
 }
 
 void CSimPort::apply_host_line() {
-    Device().SetHostLine(m_iBaud, m_cParity, m_iDataBits, m_iStopBits);
+    Device().SetHostLine(m_oLine);
 }
 
 int CSimPort::Open(const GwString& name) {
@@ -120,25 +119,20 @@ int CSimPort::Open(const GwString& name) {
     m_bFailed = false;
     forget_wire();
     // A freshly opened port runs at 9600,N,8,1 until told otherwise.
-    m_iBaud = 9600;
-    m_cParity = 'N';
-    m_iDataBits = 8;
-    m_iStopBits = 1;
+    m_oLine = CLineSettings(9600, 'N', 8, 1);
     apply_host_line();
     return 1;
 }
 
-int CSimPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
+int CSimPort::SetLine(const CLineSettings& line) {
     if (!m_bOpen)
         return fail(kNotOpen);
     if (m_bFailed)
         return 0;
-    if (!CheckLine(baud, parity, dataBits, stopBits))
+    if (!line.IsValid())
         return fail(kUnsupported);
-    m_iBaud = baud;
-    m_cParity = static_cast<char>(parity & ~0x20);
-    m_iDataBits = dataBits;
-    m_iStopBits = stopBits;
+    m_oLine = line;
+    m_oLine.m_cParity = static_cast<char>(line.m_cParity & ~0x20);
     apply_host_line();
     return 1;
 }
@@ -220,9 +214,8 @@ int CSimPort::Write(const char* data, int length) {
         return 0;
     CSimScanner& device = Device();
     const bool wire = device.Options().m_bWireTime;
-    const long long hostChar = char_ns(m_iBaud, m_cParity, m_iDataBits, m_iStopBits, wire);
-    const long long deviceChar = char_ns(device.LineBaud(), device.LineParity(),
-                                         device.LineDataBits(), device.LineStopBits(), wire);
+    const long long hostChar = char_ns(m_oLine, wire);
+    const long long deviceChar = char_ns(device.Line(), wire);
     for (int i = 0; i < length; ++i) {
         const long long arrived = std::max(now, m_llHostFree) + hostChar;
         m_llHostFree = arrived;

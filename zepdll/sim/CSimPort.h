@@ -2,8 +2,8 @@
 // be tried without hardware. The scanner itself (CSimScanner) is one per process and outlives
 // the port, as a real scanner outlives the PC's opening and closing of its port.
 //
-// The line is modelled in time. A byte written takes one character time (CharBits at the
-// port's baud rate) to reach the scanner; the scanner answers a complete command after its
+// The line is modelled in time. A byte written takes one character time (CLineSettings::CharBits
+// at the port's baud rate) to reach the scanner; the scanner answers a complete command after its
 // answer delay, and each reply byte reaches the input queue one character time (at the
 // scanner's own settings) after the one before. BytesWaiting() counts only the bytes that have
 // arrived by now; a precise timer fires when a reply is complete, which wakes an event loop
@@ -32,7 +32,7 @@ public:
 
     int Open(const GwString& name) override; // only the name "SIM" (any case) exists
     int IsOpen() const override { return m_bOpen ? 1 : 0; }
-    int SetLine(int baud, char parity, int dataBits, int stopBits) override;
+    int SetLine(const CLineSettings& line) override;
     int BytesWaiting() override;
     int ReadByte(unsigned char& byte) override;
     int Write(const char* data, int length) override;
@@ -69,10 +69,7 @@ private:
     bool m_bOpen = false;
     bool m_bFailed = false;
     int m_iLastError = kNoError;
-    int m_iBaud = 9600;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
+    CLineSettings m_oLine; // the host's side
 
     std::deque<unsigned char> m_queue;
     std::deque<OnWire> m_wire;         // in time order

@@ -25,6 +25,7 @@
 //     rule n under "Ln" + field letter ("L3L" = "13___").
 #pragma once
 
+#include "CLineSettings.h"
 #include "CSimOptions.h"
 #include "GwProfile.h"
 #include "GwString.h"
@@ -50,17 +51,14 @@ public:
     // possibly nothing); 0 otherwise, and always 0 once the scanner has vanished.
     int Receive(unsigned char byte, Output& out);
 
-    // The host's line settings (9600,N,8,1 until told otherwise). A change drops a partial
-    // frame.
-    void SetHostLine(int baud, char parity, int dataBits, int stopBits);
+    // The host's line settings (9600,N,8,1 until told otherwise); a parity of '\0' or 0 data
+    // bits mean "unknown". A change drops a partial frame.
+    void SetHostLine(const CLineSettings& host);
     // 1 when the host's settings are the scanner's own (unknown parts not compared).
     int LineMatches() const;
 
     // The scanner's own line settings, from its last power-up.
-    int LineBaud() const { return m_iBaud; }
-    char LineParity() const { return m_cParity; }
-    int LineDataBits() const { return m_iDataBits; }
-    int LineStopBits() const { return m_iStopBits; }
+    const CLineSettings& Line() const { return m_oLine; }
 
     // 1 once the scanner has vanished (vanish-commands / vanish-bytes); a power cycle brings it
     // back.
@@ -133,14 +131,8 @@ private:
     Memory m_working;
     Memory m_permanent;
 
-    int m_iBaud = 9600;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
-    int m_iHostBaud = 9600;
-    char m_cHostParity = 'N';
-    int m_iHostDataBits = 8;
-    int m_iHostStopBits = 1;
+    CLineSettings m_oLine;
+    CLineSettings m_oHost;
 
     bool m_bInFrame = false;
     bool m_bTooLong = false;
