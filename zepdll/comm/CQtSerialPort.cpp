@@ -29,7 +29,9 @@ void CQtSerialPort::error_occurred(QSerialPort::SerialPortError error) {
         return;
     case QSerialPort::ReadError:
     case QSerialPort::ResourceError: {
-        m_iLastError = static_cast<int>(error);
+        // Qt reports a pseudo-terminal whose other side closed as a read error and a pulled
+        // USB adapter as a resource error: both are a device that went away.
+        m_iLastError = kResource;
         if (!m_bOpen || m_bFailed)
             return;
         m_bFailed = true;

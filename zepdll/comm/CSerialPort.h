@@ -16,7 +16,7 @@
 //   - A port that fails while open (a USB adapter pulled out, the other side of a
 //     pseudo-terminal closed) stays open for the caller until it is closed. What had arrived
 //     before the failure can still be read; after that BytesWaiting() gives -1 and ReadByte()
-//     0, and Write() gives 0 at once. LastError() says why.
+//     0, and Write() gives 0 at once. LastError() is then kResource, whatever the port type.
 //   - Every failure leaves a code in LastError(): the values of Error below, which are those of
 //     QSerialPort::SerialPortError, for every implementation.
 #pragma once
@@ -35,7 +35,7 @@ public:
         kOpen = 3,           // this object has a port open already
         kWrite = 4,
         kRead = 5,
-        kResource = 6,    // the device went away while open
+        kResource = 6,    // the device went away while open (any port type)
         kUnsupported = 7, // line settings the device cannot take
         kUnknown = 8,
         kTimeout = 9,
