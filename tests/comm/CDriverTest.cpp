@@ -147,7 +147,57 @@ TEST_F(DriverTest, UnframedReadLastsItsWholeTimeOutInAnyMode) {
     EXPECT_EQ(CallbackRecord::received, Strings{"HELLO"});
 }
 
+// A timer that tries another exchange while one waits (as a click or the main window's timer
+// could) is refused at once: it neither takes the waiting exchange's reply nor disturbs it,
+// and the refusal is reported once, after the exchange has ended.
+TEST_F(DriverTest, NothingElseIsSentOrReadWhileAnExchangeWaits) {
+    open(2000);
+    line->on_write = [](ScriptedPort::Line& l, const std::string& bytes) {
+        if (bytes == framed("W1"))
+            l.arrive(framed("U0")); // answered at once
+    };
+    std::string nested = "not run";
+    int others = -1;
+    Strings reportedDuring;
+    QTimer::singleShot(20, [&] {
+        nested = driver->WriteReadFramed("W1").str() + "|" + driver->ReadFramed().str() + "|" +
+                 driver->Read().str();
+        others = driver->WriteFramed("M2") + driver->WriteACK() +
+                 driver->initialise("COM2", "9600,N,8,1");
+        reportedDuring = CallbackRecord::errors;
+        line->arrive(framed("RV-4400 V2.13")); // the waiting exchange's reply comes now
+    });
+    EXPECT_EQ(driver->WriteReadFramed("W0").str(), "RV-4400 V2.13");
+    EXPECT_EQ(driver->ReplyComplete(), 1);
+    EXPECT_EQ(nested, "||");
+    EXPECT_EQ(others, 0);
+    EXPECT_EQ(line->written, framed("W0")) << "nothing else was sent";
+    EXPECT_EQ(line->opens, 1) << "the port was not opened anew";
+    EXPECT_TRUE(reportedDuring.empty()) << "an error box inside the wait would hold it";
+    EXPECT_EQ(CallbackRecord::errors, Strings{"Port busy with another exchange! Code: 11"});
+    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "U0") << "free again afterwards";
+}
+
 // --- Modes and the frame's timer ----------------------------------------------------------
+
+// The defaults every connection relies on: the frame polls every 250 ms, and a reply may take
+// 3 s. (100 ms once connected: the connection test.)
+TEST_F(DriverTest, DefaultPollingIntervalAndTimeOut) {
+    driver->set_window(driver.frame(), CallbackRecord::error, CallbackRecord::receive);
+    QTimer* timer = driver.frame()->object()->findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 250);
+    ASSERT_EQ(driver->set_mode(1), 1);
+    ASSERT_EQ(driver->initialise("COM1", "9600,N,8,1"), 1);
+    int during = 0;
+    QTimer::singleShot(0, [&] {
+        during = timer->interval();
+        line->arrive(framed("U0"));
+    });
+    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "U0");
+    EXPECT_EQ(during, 3000);
+}
 
 TEST_F(DriverTest, ModesAndFramesCarryTheTimer) {
     GwCore* frame = driver.frame();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -108,8 +109,9 @@ TEST_F(ScanRepoIfTest, ConnectionChecksTheScannerAndLoadsItsMap) {
         EXPECT_EQ(driver->PortOpen(), 1) << "the port stays open after a failed check or map";
         EXPECT_EQ(transfer.CmdMap()->Count(), result ? 141 : 0);
     }
-    EXPECT_EQ(driver->GetMode(), 1);
-    EXPECT_EQ(driver->Lookup(), 100);
+    // Connected, the terminal's mode polls every 100 ms.
+    ASSERT_EQ(driver->set_mode(3), 1);
+    EXPECT_EQ(driver.frame()->object()->findChild<QTimer*>()->interval(), 100);
 }
 
 TEST_F(ScanRepoIfTest, PortNoneOpensNothingAndWarns) {
