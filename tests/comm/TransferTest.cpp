@@ -218,6 +218,26 @@ TEST_P(Transfer, ScannerVanishingMidUploadEndsItAtOnce) {
     EXPECT_EQ(m_transfer->IsConnected(), 0);
 }
 
+// A scanner (or a line) that sends without end and without a stop byte cannot hold a
+// connection attempt: each framed read ends once the longest message could have come (here
+// 400 ms + 4098 characters at 38400 baud, 1.5 s), long before the 30000 characters have.
+TEST_P(Transfer, FloodWithoutStopByteEndsAConnectWithinTheBound) {
+    CInitMgr::m_sComBaudrate = "38400";
+    const std::string port =
+        GetParam() == Host::InProcess
+            ? (reset_sim(options("line=38400,N,8,1;wire=on;flood=1")), "SIM")
+            : m_zepsim.start({"--options",
+                              QString::fromStdString(options("line=38400,N,8,1;wire=on;flood=1"))});
+    CInitMgr::m_sComID = port.c_str();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(m_transfer->initialize(), 0);
+    const qint64 ms = clock.elapsed();
+    EXPECT_GE(ms, 2 * 1467) << "the reply to W1 and one more read, each up to its bound";
+    EXPECT_LT(ms, 6000) << "the flood lasts 7.8 s";
+    EXPECT_EQ((*m_driver)->TimeoutReached(), 1);
+}
+
 // A download stops at a write the port refuses (the scanner gone after 60 commands, or
 // within the second write after 20 bytes) and gives 0; the driver's report says it all.
 TEST_P(Transfer, PortGoneMidDownloadEndsItWithTheDriversReport) {

@@ -130,6 +130,10 @@ int CSimOptions::Set(const GwString& key, const GwString& value, GwString& error
         return small(INT_MAX, m_iLoseEvery);
     if (k == "garble")
         return small(INT_MAX, m_iGarbleEvery);
+    if (k == "garble-value")
+        return small(INT_MAX, m_iGarbleValueEvery);
+    if (k == "flood")
+        return small(INT_MAX, m_iFloodEvery);
     if (k == "slow")
         return small(INT_MAX, m_iSlowEvery);
     if (k == "slowdelay")

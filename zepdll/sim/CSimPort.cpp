@@ -14,6 +14,7 @@ CSimPort* s_open = nullptr; // the open "SIM" port: there is only one line to th
 std::function<long long()> s_clock;
 
 constexpr long long kNsPerMs = 1000000;
+constexpr long long kChunkMs = 100; // longest wait for bytes that are arriving
 
 // "SIM" is a built-in port of the driver's port layer, which lives below this folder.
 [[maybe_unused]] const int s_registered =
@@ -169,6 +170,10 @@ void CSimPort::arm_timer() {
     while (!m_replyEnds.empty() && m_replyEnds.front() <= now)
         m_replyEnds.pop_front();
     long long next = m_replyEnds.empty() ? LLONG_MAX : m_replyEnds.front();
+    // A real port wakes its reader with every chunk it takes in; a long reply must not look
+    // like silence until its end.
+    if (!m_wire.empty())
+        next = std::min(next, std::max(m_wire.front().llAt, now + kChunkMs * kNsPerMs));
     if (m_llVanishAt >= 0 && m_llVanishAt > now)
         next = std::min(next, m_llVanishAt);
     if (next == LLONG_MAX) {

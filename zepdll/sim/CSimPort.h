@@ -6,9 +6,9 @@
 // at the port's baud rate) to reach the scanner; the scanner answers a complete command after its
 // answer delay, and each reply byte reaches the input queue one character time (at the
 // scanner's own settings) after the one before. BytesWaiting() counts only the bytes that have
-// arrived by now; a precise timer fires when a reply is complete, which wakes an event loop
-// waiting with WaitForMoreEvents. With wire time off (option wire=off) only the answer delay
-// is left.
+// arrived by now; a precise timer fires when a reply is complete (and every 100 ms while a
+// longer one is arriving), which wakes an event loop waiting with WaitForMoreEvents. With wire time
+// off (option wire=off) only the answer delay is left.
 //
 // The in-process scanner is made on first use from the environment variable ZEP_SIM (the text
 // form of CSimOptions, e.g. "9600,N,8,1;model=RV-4400L"); a malformed text is reported on

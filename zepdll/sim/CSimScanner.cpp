@@ -351,6 +351,16 @@ bool nth(int every, long count) {
     return every > 0 && count % every == 0;
 }
 
+// Where the value of a reply begins: after a parameter's key (and "="), after "L" and a rule
+// number; 0 for any other reply.
+size_t value_start(const std::string& reply) {
+    if (const Param* p = key_at_start(reply)) {
+        const size_t key = std::strlen(p->key);
+        return key < reply.size() && reply[key] == '=' ? key + 1 : key;
+    }
+    return reply.size() >= 2 && reply[0] == 'L' && is_digit(reply[1]) ? 2 : 0;
+}
+
 } // namespace
 
 CSimScanner::CSimScanner(const CSimOptions& options) : m_options(options) {
@@ -393,6 +403,7 @@ void CSimScanner::power_up() {
     m_lCommands = 0;
     m_lBytes = 0;
     m_lReplies = 0;
+    m_lValueGarbles = 0;
     m_bVanished = false;
 }
 
@@ -480,8 +491,18 @@ CSimScanner::Output CSimScanner::make_reply(const std::string& text) {
             c = static_cast<char>(g);
         }
     }
+    if (nth(m_options.m_iGarbleValueEvery, m_lReplies)) {
+        const size_t from = value_start(text);
+        if (from < body.size()) {
+            const size_t back = static_cast<size_t>(m_lValueGarbles++) % (body.size() - from);
+            body[body.size() - 1 - back] = static_cast<char>(body[body.size() - 1 - back] | 0x80);
+        }
+    }
+    const bool flood = nth(m_options.m_iFloodEvery, m_lReplies);
+    if (flood)
+        body = std::string(kFloodBytes, '#');
     out.sBytes = static_cast<char>(kStx) + body;
-    if (!nth(m_options.m_iNoStopEvery, m_lReplies))
+    if (!flood && !nth(m_options.m_iNoStopEvery, m_lReplies))
         out.sBytes += static_cast<char>(kEtx);
     if (nth(m_options.m_iSlowEvery, m_lReplies))
         out.iDelayMs += m_options.m_iSlowMs;

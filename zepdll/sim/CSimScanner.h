@@ -109,7 +109,8 @@ public:
     int LoadMemoryText(const std::string& text);
 
     static constexpr int kMaxFrame = 255;
-    static constexpr int kLongReply = 8192; // characters of a "long" fault reply
+    static constexpr int kLongReply = 8192;   // characters of a "long" fault reply
+    static constexpr int kFloodBytes = 30000; // characters of a "flood"
 
 private:
     using Memory = std::map<std::string, std::string>;
@@ -146,5 +147,6 @@ private:
     long m_lCommands = 0;
     long m_lBytes = 0;
     long m_lReplies = 0;
+    long m_lValueGarbles = 0; // replies garbled in their value so far
     bool m_bVanished = false;
 };
