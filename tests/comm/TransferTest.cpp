@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMainWindow>
 
 #include <gtest/gtest.h>
@@ -41,6 +42,8 @@ protected:
         m_tmp.write("memory.ini", kMemory);
         m_driver = std::make_unique<TestDriver>(1); // with the dump file, to see the wire
         (*m_driver)->set_timeout(400);
+        m_noconnect = new QLabel(&m_window);
+        m_noconnect->setObjectName("NOCONNECT");
         m_transfer = std::make_unique<CScanRepoIf>(GwCore::of(&m_window));
         ASSERT_EQ(m_repo->set_value("DCC", "7", 1), 1); // a changed set: an upload clears it
     }
@@ -107,6 +110,7 @@ protected:
     Zepsim m_zepsim;
     std::unique_ptr<TestDriver> m_driver;
     QMainWindow m_window;
+    QLabel* m_noconnect = nullptr; // the indicator of a lost connection
     std::unique_ptr<CScanRepoIf> m_transfer;
     std::unique_ptr<EwRepository> m_repo = zep100_repo();
 };
@@ -239,20 +243,26 @@ TEST_P(Transfer, FloodWithoutStopByteEndsAConnectWithinTheBound) {
 }
 
 // A download stops at a write the port refuses (the scanner gone after 60 commands, or
-// within the second write after 20 bytes) and gives 0; the driver's report says it all.
-TEST_P(Transfer, PortGoneMidDownloadEndsItWithTheDriversReport) {
-    for (const char* vanish : {"vanish-commands=60", "vanish-bytes=20"}) {
+// within the second write after 20 bytes) and gives 0; the driver's report says it all. The
+// store step after the scanner went (after answering the connection's "W0") meets the lost
+// port as well. Either way the window shows the connection as lost.
+TEST_P(Transfer, PortGoneMidDownloadOrStoreEndsItWithTheDriversReport) {
+    for (const char* vanish : {"vanish-commands=60", "vanish-bytes=20", "vanish-commands=2"}) {
         SCOPED_TRACE(vanish);
         connect(vanish);
         QElapsedTimer clock;
         clock.start();
-        EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
+        if (std::string(vanish) != "vanish-commands=2")
+            EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
+        else
+            m_transfer->parameter_set_storing(m_repo.get());
         EXPECT_LT(clock.elapsed(), 10000);
         EXPECT_EQ(CallbackRecord::errors.size(), 1u);
         EXPECT_TRUE(box_texts().empty());
         EXPECT_EQ(m_repo->HasChanged(), 1) << "the changed mark is the caller's, kept";
         EXPECT_EQ((*m_driver)->PortOpen(), 0);
         EXPECT_EQ(m_transfer->IsConnected(), 0);
+        EXPECT_FALSE(m_noconnect->isHidden());
         CallbackRecord::errors.clear();
     }
 }

@@ -259,6 +259,7 @@ int CScanRepoIf::parameter_set_storing(EwRepository* /*repository*/) {
         return 0;
     g_pcoDriver->WriteReadFramed("W0");
     g_pcoDriver->WriteFramed("M2");
+    lost_port_check();
     return 0;
 }
 

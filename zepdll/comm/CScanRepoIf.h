@@ -86,7 +86,8 @@ public:
     // 1 when every command went out; 0 when the download stopped (see above) or there is no
     // driver or no open port; 1 without a repository (nothing to send).
     int Repo2Scanner(EwRepository* repository, int flag);
-    // "W0" (reply not used), then "M2". Always 0.
+    // "W0" (reply not used), then "M2". Always 0; a port lost on the way shows as not
+    // connected.
     int parameter_set_storing(EwRepository* repository);
 
     // The scanner name to work with: the connected one ("RV-4400L" counts as "RV-4400") when
