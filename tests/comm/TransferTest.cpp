@@ -16,11 +16,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <regex>
+#include <set>
 #include <string>
 
 namespace {
@@ -186,6 +188,50 @@ TEST_P(Transfer, LostGarbledUnstoppedOrOverlongRepliesStoreNothingAndNameThePara
     }
 }
 
+// A line error in one byte of a value (its high bit set; the byte moves back from the
+// value's end with each garbled reply) makes the reply one that did not arrive, whatever the
+// field: every fifth reply reaches codes, numbers, reading-rule ranges, identifiers and fields
+// and quoted texts, the 131st the hex text. Nothing is stored; exactly those are named.
+TEST_P(Transfer, AValueByteChangedOnTheLineStoresNothingAndNamesTheParameter) {
+    const std::vector<GwString> names = parameters_of(*m_repo);
+    const auto before = snapshot();
+    for (size_t every : {5, 131}) {
+        SCOPED_TRACE(every);
+        GwScriptedAnswers::reset();
+        connect("garble-value=" + std::to_string(every));
+        expect_nothing_stored(before);
+        std::string garbled; // replies 1 and 2 answered "W1" and "W0"
+        for (size_t k = 0; k < names.size(); ++k) {
+            if ((k + 3) % every == 0)
+                garbled += (garbled.empty() ? "" : ", ") + names[k].str();
+        }
+        EXPECT_EQ(
+            box_texts(),
+            Strings{CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyUpload, 1).str() + garbled});
+    }
+}
+
+// A timer that tries an exchange of its own during an upload (as a click or a window's timer
+// could) is refused at every try: each query still gets its own reply.
+TEST_P(Transfer, ExchangesTriedDuringAnUploadAreRefused) {
+    connect("delay=5"); // each query waits for its reply
+    QTimer timer;
+    int tries = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++tries;
+        EXPECT_EQ((*m_driver)->WriteReadFramed("W1").str(), "");
+    });
+    timer.start(2);
+    m_transfer->DataFromScanner(m_repo.get(), 0);
+    timer.stop();
+    EXPECT_EQ(m_transfer->UploadComplete(), 1);
+    expect_repository_holds(*twin(), false);
+    EXPECT_GT(tries, 10);
+    EXPECT_EQ(dump().find(">>\x02W1\x03"), dump().rfind(">>\x02W1\x03")) << "only the connection's";
+    EXPECT_EQ(std::set<std::string>(CallbackRecord::errors.begin(), CallbackRecord::errors.end()),
+              std::set<std::string>{"Port busy with another exchange! Code: 11"});
+}
+
 TEST_P(Transfer, LateRepliesStoreNothingAndDoNotShiftTheRest) {
     // Every 40th reply comes 150 ms after the time-out. A late reply can pass for the answer
     // of the next query when both have the same reply marker (the fields of one reading
@@ -267,45 +313,58 @@ TEST_P(Transfer, PortGoneMidDownloadOrStoreEndsItWithTheDriversReport) {
     }
 }
 
-TEST_P(Transfer, DependentQueryWithoutReplyStopsTheDownload) {
+// A dependent query without a reply that counts (lost, or with a value byte changed) stops
+// the download before the write that would put the reply in front of its value, and before
+// anything behind it.
+TEST_P(Transfer, DependentQueryWithoutAReplyThatCountsStopsTheDownload) {
     // Replies: "W1", "W0", then one per dependent query: L0L, L0U, L0D, ...
-    connect("lose=5");
-    EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
-    EXPECT_EQ(box_texts(),
-              Strings{CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyDownload, 1).str() + "L0D"});
-    // Nothing after it went out, and no rule command without its reply in front.
-    EXPECT_FALSE(dumped(">>\002D0\x03"));
-    EXPECT_FALSE(dumped(">>\002WL0C\x03"));
-    EXPECT_EQ(m_transfer->IsConnected(), 1);
+    const char* const rows[][2] = {{"lose=5", "L0D"}, {"garble-value=3", "L0L"}};
+    for (const auto& [fault, name] : rows) {
+        SCOPED_TRACE(fault);
+        GwScriptedAnswers::reset();
+        connect(fault);
+        EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
+        EXPECT_EQ(
+            box_texts(),
+            Strings{CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyDownload, 1).str() + name});
+        const std::string wire = dump().substr(dump().rfind(">>\x02W" + std::string(name)));
+        EXPECT_EQ(wire.find(">>", 2), std::string::npos) << "nothing sent after the query";
+        EXPECT_EQ(m_transfer->IsConnected(), 1);
+    }
 }
 
 // --- What the command map cannot do --------------------------------------------------------
 
 // A parameter the map does not know, or knows without a query or a write command, is left
-// alone; a value the repository refuses keeps the old one and is warned about once, the others
-// are stored.
-TEST_P(Transfer, WhatTheMapOrTheRepositoryCannotTakeIsLeftAlone) {
+// alone. A value its parameter refuses (H0B cut as "B5" out of "H0B5") is a reply that does
+// not count: nothing is stored and the parameter is named.
+TEST_P(Transfer, WhatTheMapCannotDoIsLeftAloneAndARefusedValueStoresNothing) {
     connect();
     // The ZEP100 map without DCI, and with entries in front that replace the build's (of two
-    // entries with one name the first wins): H0C without query, H1E without write command,
-    // H0B cutting "B5" out of "H0B5", which the repository refuses.
+    // entries with one name the first wins): H0C without query, H1E without write command.
     std::string map = std::regex_replace(TempDir::read(ZEP_PROGRAM_DIR "/ZEP100/cmd.map"),
                                          std::regex("\nDCI=[^\n]*"), "");
     map.insert(map.find("[StartMapping]\n") + 15,
-               "H0C=RW;H0C;;-;H0C;SIMPLE\nH1E=RW;H1E;WH1E;-;;SIMPLE\n"
-               "H0B=RW;H0;WH0B;-;H0B;SIMPLE\nH1B=RW;H1;WH1B;-;H1B;SIMPLE\n");
+               "H0C=RW;H0C;;-;H0C;SIMPLE\nH1E=RW;H1E;WH1E;-;;SIMPLE\n");
+    const std::string refusing = "[StartMapping]\nH0B=RW;H0;WH0B;-;H0B;SIMPLE\n";
+    ASSERT_EQ(m_transfer->CmdMap()->InitializeText(
+                  std::regex_replace(map, std::regex("\\[StartMapping\\]\n"), refusing)),
+              1);
+    ASSERT_EQ(m_repo->set_value("DCI", "0777", 1) + m_repo->set_value("H0C", "2", 1), 2);
+    const auto before = snapshot();
+    expect_nothing_stored(before);
+    EXPECT_EQ(box_texts(),
+              Strings{CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyUpload, 1).str() + "H0B"});
+
+    GwScriptedAnswers::reset();
     ASSERT_EQ(m_transfer->CmdMap()->InitializeText(map), 1);
-    ASSERT_EQ(m_repo->set_value("DCI", "0777", 1) + m_repo->set_value("H0C", "2", 1) +
-                  m_repo->set_value("H0B", "7", 1),
-              3);
     EXPECT_EQ(m_transfer->DataFromScanner(m_repo.get(), 0), nullptr);
     EXPECT_EQ(m_transfer->UploadComplete(), 1);
-    EXPECT_EQ(box_texts(), Strings{CErrorHandler::warning(11, 0).str()});
-    EXPECT_EQ(m_repo->HasChanged(), 0);
+    EXPECT_TRUE(box_texts().empty());
     std::string values;
-    for (const char* name : {"DCI", "H0C", "H1E", "H0B", "H1B", "RCL"})
+    for (const char* name : {"DCI", "H0C", "H1E", "H0B", "RCL"})
         values += m_repo->value(name, 1).str() + " ";
-    EXPECT_EQ(values, "0777 2 0 7 5 03 ");
+    EXPECT_EQ(values, "0777 2 0 5 03 ");
     EXPECT_FALSE(dumped("\x02\x03")) << "no empty query";
     ASSERT_EQ(m_repo->set_value("H1E", "3", 1), 1);
     EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 1);
