@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+#if defined(__linux__)
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -33,11 +39,51 @@ CSimPort::CSimPort() {
     m_timer.setTimerType(Qt::PreciseTimer);
     // Firing is what wakes a waiting event loop; the handler only sets the next wake-up.
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { arm_timer(); });
+#if defined(__linux__)
+    // A Qt timer counts whole milliseconds, half a millisecond too late on average for every
+    // reply; a timer descriptor wakes the loop when the reply is complete.
+    m_iWakeFd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (m_iWakeFd >= 0) {
+        m_pWake = std::make_unique<QSocketNotifier>(m_iWakeFd, QSocketNotifier::Read);
+        QObject::connect(m_pWake.get(), &QSocketNotifier::activated, m_pWake.get(), [this] {
+            std::uint64_t expirations = 0;
+            if (::read(m_iWakeFd, &expirations, sizeof expirations) < 0)
+                expirations = 0; // nothing to take: a disarmed timer
+            arm_timer();
+        });
+    }
+#endif
 }
 
 CSimPort::~CSimPort() {
     if (m_bOpen)
         Close();
+    m_pWake.reset();
+#if defined(__linux__)
+    if (m_iWakeFd >= 0)
+        ::close(m_iWakeFd);
+#endif
+}
+
+void CSimPort::wake_in(long long ns) {
+#if defined(__linux__)
+    if (m_iWakeFd >= 0) {
+        itimerspec spec{};
+        if (ns >= 0) {
+            spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000LL);
+            spec.it_value.tv_nsec = static_cast<long>(std::max(ns % 1000000000LL, 1LL));
+        }
+        timerfd_settime(m_iWakeFd, 0, &spec, nullptr);
+        return;
+    }
+#endif
+    if (ns < 0) {
+        m_timer.stop();
+        return;
+    }
+    // Rounded up, so that the reply is there when the timer fires; should it still fire a
+    // little early, the handler sets it again for the rest.
+    m_timer.start(static_cast<int>(std::min<long long>((ns + kNsPerMs - 1) / kNsPerMs, INT_MAX)));
 }
 
 CSimScanner& CSimPort::Device() {
@@ -99,7 +145,7 @@ void CSimPort::forget_wire() {
     m_llHostFree = 0;
     m_llDeviceFree = 0;
     m_llVanishAt = -1;
-    m_timer.stop();
+    wake_in(-1);
 }
 
 void CSimPort::apply_host_line() {
@@ -150,7 +196,7 @@ int CSimPort::vanished(long long now) {
     m_iLastError = kResource;
     m_wire.clear();
     m_replyEnds.clear();
-    m_timer.stop();
+    wake_in(-1);
     return 1;
 }
 
@@ -176,14 +222,7 @@ void CSimPort::arm_timer() {
         next = std::min(next, std::max(m_wire.front().llAt, now + kChunkMs * kNsPerMs));
     if (m_llVanishAt >= 0 && m_llVanishAt > now)
         next = std::min(next, m_llVanishAt);
-    if (next == LLONG_MAX) {
-        m_timer.stop();
-        return;
-    }
-    // Rounded up, so that the reply is there when the timer fires; should it still fire a
-    // little early, the handler sets it again for the rest.
-    const long long ms = std::min<long long>((next - now + kNsPerMs - 1) / kNsPerMs, INT_MAX);
-    m_timer.start(static_cast<int>(ms));
+    wake_in(next == LLONG_MAX ? -1 : next - now);
 }
 
 int CSimPort::BytesWaiting() {

@@ -20,10 +20,12 @@
 #include "CSimOptions.h"
 #include "CSimScanner.h"
 
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 class CSimPort : public CSerialPort {
 public:
@@ -65,6 +67,9 @@ private:
     void arm_timer();
     void apply_host_line();
     void forget_wire();
+    // Wakes a waiting event loop in ns nanoseconds (to the nanosecond where the platform has
+    // timer descriptors, else rounded up to the millisecond); a negative ns disarms.
+    void wake_in(long long ns);
 
     bool m_bOpen = false;
     bool m_bFailed = false;
@@ -78,4 +83,6 @@ private:
     long long m_llDeviceFree = 0;      // the scanner's transmitter is busy until then
     long long m_llVanishAt = -1;       // when the scanner is gone, or -1
     QTimer m_timer;
+    int m_iWakeFd = -1;
+    std::unique_ptr<QSocketNotifier> m_pWake;
 };
