@@ -170,14 +170,14 @@ int CScanRepoIf::TakeReply(EwRepository* repository, const GwString& name, const
     if (repository == nullptr || !printable(reply))
         return 0;
     GwString n = name;
-    GwString taken;
+    GwString cut;
     GwString dependent;
-    if (!m_pCmdMap->TakeValue(n, reply, repository, taken, dependent))
+    if (!m_pCmdMap->TakeValue(n, reply, repository, cut, dependent))
         return 0;
     // A quoted text is stored without its quotes.
     if (m_pCmdMap->IsString(name))
-        taken = taken(1, taken.len() - 2);
-    if (!accepts(repository, name, taken))
+        cut = cut(1, cut.len() - 2);
+    if (!accepts(repository, name, cut))
         return 0;
     if (dependent.not_null()) {
         std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
@@ -191,7 +191,7 @@ int CScanRepoIf::TakeReply(EwRepository* repository, const GwString& name, const
         if (found != 1)
             return 0;
     }
-    value = taken;
+    value = cut;
     return 1;
 }
 
@@ -352,8 +352,8 @@ int CScanRepoIf::Repo2Scanner(EwRepository* repository, int /*flag*/) {
             if (m_pCmdMap->IsDependent(name)) {
                 const long errors = g_pcoDriver->ErrorCount();
                 const GwString reply = query(name);
-                GwString taken_value;
-                if (!taken(repository, name, reply, taken_value)) {
+                GwString value_in_reply;
+                if (!taken(repository, name, reply, value_in_reply)) {
                     // Without the reply the write would lack its prefix (rule and code type).
                     if (g_pcoDriver->ErrorCount() == errors)
                         ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyDownload, 1) + name);
