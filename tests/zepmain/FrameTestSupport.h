@@ -74,7 +74,8 @@ class FrameUnderTest {
 public:
     explicit FrameUnderTest(const ProgramDir& program, const std::string& sim = "delay=0;wire=off",
                             int language = 1)
-        : m_language(language), m_sDir(program.dir()), m_sSavedDir(QDir::currentPath()) {
+        : m_language(language), m_sDir(program.dir()), m_sSavedDir(QDir::currentPath()),
+          m_oSavedConfig(qgetenv("XDG_CONFIG_HOME")) {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(program.dir() + "config"));
         QDir::setCurrent(QString::fromStdString(m_sDir));
         CSimOptions options;
@@ -118,7 +119,10 @@ public:
         CInitMgr::SetDefaults();
         CSimPort::ResetDevice();
         QDir::setCurrent(m_sSavedDir);
-        qunsetenv("XDG_CONFIG_HOME");
+        if (m_oSavedConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_oSavedConfig);
     }
     FrameUnderTest(const FrameUnderTest&) = delete;
     FrameUnderTest& operator=(const FrameUnderTest&) = delete;
@@ -180,6 +184,7 @@ private:
     LanguageGuard m_language;
     std::string m_sDir;
     QString m_sSavedDir;
+    QByteArray m_oSavedConfig;
     std::unique_ptr<CApplFrameMgr> m_pFrame;
     std::unique_ptr<CScanRepoIf> m_pTransfer;
 };
