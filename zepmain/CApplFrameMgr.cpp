@@ -346,7 +346,8 @@ int CApplFrameMgr::Build(const GwString& name, const GwString& dir, int connect)
         dialog.reset();
         GwRcMgr::unuse(layout);
         box.close();
-        CErrorHandler::show_error(err(kErrLayout, 1) + layout + ".cgw");
+        // There, but not a layout that can be built.
+        CErrorHandler::show_error(err(kErrRead, 1) + layout + ".cgw");
         m_iBusy = 0;
         return 0;
     }

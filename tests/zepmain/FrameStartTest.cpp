@@ -141,7 +141,7 @@ TEST(FrameTypeSwitch, ATypeThatCannotBeBuiltLeavesTheOldTypeWorking) {
     EXPECT_EQ(dialog->Repository(), t.repo());
     EXPECT_EQ(CInitMgr::scanner_sub_dir(), "ZEP100\\");
     EXPECT_EQ(t.child("SCANNER_TYPE")->text(), "ZEP100");
-    EXPECT_EQ(box_texts().back(), CErrorHandler::error_msg(31, 1).str() + "ZEP200\\ZEP200.cgw");
+    EXPECT_EQ(box_texts().back(), CErrorHandler::error_msg(5, 1).str() + "ZEP200\\ZEP200.cgw");
     // Everything still works on the old set: the dialog shows it, a save writes it.
     t.edit("DCI", "1200");
     EXPECT_EQ(t.value("DCI"), "1200");
