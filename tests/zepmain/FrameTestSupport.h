@@ -176,7 +176,6 @@ public:
     }
     GwCore* child(const char* id) const { return main->child(id); }
     GwString value(const char* name) const { return repo()->value(name, 0); }
-    GwString dir() const { return m_sDir; }
 
     GwCore* main = nullptr;
 
