@@ -60,6 +60,9 @@ public:
 protected:
     // Makes window the view's window without owning it, and links it.
     void LinkWindow(GwCore* window);
+    // Gives back the view's use of its resource file (GwRcMgr::unuse), once, when the view
+    // registered it: for owners whose view is the file's only user.
+    void ReleaseResourceFile();
 
 private:
     void Build();
@@ -67,6 +70,7 @@ private:
     GwCore* m_pWindow = nullptr;
     QPointer<QObject> m_oWindowAlive; // the window's element: tells whether m_pWindow lives
     bool m_bOwnsWindow = false;
+    bool m_bUsesFile = false; // the resource file was registered for this view
     GwCore* m_pParent = nullptr;
     GwString m_sResource;
     GwString m_sResourceFile;
