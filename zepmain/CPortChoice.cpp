@@ -1,7 +1,6 @@
 #include "CPortChoice.h"
 
 #include "CErrorHandler.h"
-#include "CPortList.h"
 #include "GwCore.h"
 #include "GwQt.h"
 
@@ -9,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -63,7 +63,8 @@ CPortChoice::CPortChoice(GwCore* dialog) {
     m_pGroup = dialog != nullptr ? dialog->child("COMID") : nullptr;
     if (m_pGroup == nullptr)
         return;
-    AddMachinePorts();
+    const std::vector<CPortList::Port> ports = CPortList::Ports();
+    AddMachinePorts(ports);
     if (GwCore* field = PathField()) {
         // Typing a path chooses the path button, as a click on it would.
         auto* edit = qobject_cast<QLineEdit*>(field->widget());
@@ -73,7 +74,7 @@ CPortChoice::CPortChoice(GwCore* dialog) {
                     button->click();
             });
     }
-    Mark();
+    Mark(ports);
 }
 
 GwCore* CPortChoice::PathButton() const {
@@ -84,7 +85,7 @@ GwCore* CPortChoice::PathField() const {
     return m_pGroup != nullptr ? m_pGroup->child(kPathField) : nullptr;
 }
 
-void CPortChoice::AddMachinePorts() {
+void CPortChoice::AddMachinePorts(const std::vector<CPortList::Port>& ports) {
     auto* layout = qobject_cast<QBoxLayout*>(m_pGroup->widget()->layout());
     GwCore* model = nullptr; // a button of the layout: its activation callback is copied
     for (GwCore* c : m_pGroup->children())
@@ -100,7 +101,7 @@ void CPortChoice::AddMachinePorts() {
                 at = i;
         }
     }
-    for (const CPortList::Port& port : CPortList::Ports()) {
+    for (const CPortList::Port& port : ports) {
         bool known = false;
         for (GwCore* c : m_pGroup->children())
             known = known || (is_radio(c) && c->id().to_upper() == port.m_sName.to_upper());
@@ -116,13 +117,17 @@ void CPortChoice::AddMachinePorts() {
     }
 }
 
-void CPortChoice::Mark() {
+void CPortChoice::Mark(const std::vector<CPortList::Port>& ports) {
     if (m_pGroup == nullptr)
         return;
     for (GwCore* c : m_pGroup->children()) {
         if (!is_radio(c) || c->id() == kPathButton)
             continue;
-        const CPortList::Port port = CPortList::Check(c->id());
+        // A port the machine lists was checked already; a fixed one it does not list now.
+        const GwString id = c->id().to_upper();
+        const auto listed = std::find_if(ports.begin(), ports.end(),
+                                         [&](const auto& p) { return p.m_sName.to_upper() == id; });
+        const CPortList::Port port = listed != ports.end() ? *listed : CPortList::Check(c->id());
         GwString text = base_text(c);
         // The layout names a fixed port; the machine adds its device and description.
         const GwString label = port.Label();

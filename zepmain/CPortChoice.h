@@ -11,7 +11,10 @@
 // cause and go on.
 #pragma once
 
+#include "CPortList.h"
 #include "GwString.h"
+
+#include <vector>
 
 class GwCore;
 
@@ -28,12 +31,14 @@ public:
     GwString Value() const;
     void Enable(int on);
     // Checks every port again and writes the texts.
-    void Mark();
+    void Mark() { Mark(CPortList::Ports()); }
 
     GwCore* Group() const { return m_pGroup; }
 
 private:
-    void AddMachinePorts();
+    // ports: the machine's ports (CPortList::Ports), checked once for both steps.
+    void AddMachinePorts(const std::vector<CPortList::Port>& ports);
+    void Mark(const std::vector<CPortList::Port>& ports);
     GwCore* PathButton() const;
     GwCore* PathField() const;
 

@@ -150,7 +150,8 @@ CTerminal::~CTerminal() {
     m_pList.reset();
     if (s_pOpen == this)
         s_pOpen = nullptr;
-    GiveDriverBack(); // also when the window went without being hidden
+    GiveDriverBack(); // also when the window goes without being hidden
+    EndEvaluation();
     CloseLog();
     ReleaseResourceFile();
 }
@@ -182,10 +183,12 @@ int CTerminal::Show(GwCore* window, GwEvent* /*event*/, const GwUD& /*data*/) {
 }
 
 int CTerminal::Hide_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {
+    // The driver first: changing its mode purges the port, output not yet sent included, so
+    // the command that ends evaluation goes out afterwards.
+    GiveDriverBack();
     EndEvaluation();
     if (GwCore* window = Window())
         window->stop_timer();
-    GiveDriverBack();
     return 1;
 }
 
