@@ -140,8 +140,7 @@ CTerminal::CTerminal(const GwString& resource, const GwString& file, const GwFun
 
     if (GwCore* what = window->child("WHAT")) {
         m_oCommand.Attach(what);
-        m_pKeyFilter = new KeyFilter(this, what->widget());
-        what->widget()->installEventFilter(m_pKeyFilter);
+        what->widget()->installEventFilter(new KeyFilter(this, what->widget()));
     }
 }
 

@@ -46,7 +46,6 @@
 
 class GwAtomicFile;
 class GwMultiColumnScrolledList;
-class QObject;
 
 class CTerminal : public EwDialogSatz {
 public:
@@ -140,7 +139,6 @@ private:
     GwColor m_oColors[3];
     GwString m_sTitle;
     int m_iHistoryPos = 0; // index into the history while recalling; its size when not
-    QObject* m_pKeyFilter = nullptr;
 
     static CTerminal* s_pOpen;
     static std::vector<GwString> s_oHistory;

@@ -36,7 +36,7 @@ void GwView::Build() {
     if (m_sResourceFile.not_null()) {
         if (GwRcMgr::use(m_sResourceFile) == 0)
             return;
-        m_bUsesFile = true;
+        m_iReserved = 1;
         if (m_pTable != nullptr)
             GwRcMgr::use_func_desc(m_pTable);
     }
@@ -48,9 +48,9 @@ void GwView::Build() {
 }
 
 void GwView::ReleaseResourceFile() {
-    if (m_bUsesFile)
+    if (m_iReserved)
         GwRcMgr::unuse(m_sResourceFile);
-    m_bUsesFile = false;
+    m_iReserved = 0;
 }
 
 int GwView::Show(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {

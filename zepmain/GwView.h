@@ -70,10 +70,9 @@ private:
     GwCore* m_pWindow = nullptr;
     QPointer<QObject> m_oWindowAlive; // the window's element: tells whether m_pWindow lives
     bool m_bOwnsWindow = false;
-    bool m_bUsesFile = false; // the resource file was registered for this view
     GwCore* m_pParent = nullptr;
     GwString m_sResource;
     GwString m_sResourceFile;
     const GwFuncDesc* m_pTable = nullptr;
-    int m_iReserved = 0;
+    int m_iReserved = 0; // 1 while the view holds a use of its resource file
 };

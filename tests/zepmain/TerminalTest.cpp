@@ -130,6 +130,9 @@ TEST_F(TerminalTest, ReceivedLinesShowWithNamesOrAsTheyCame) {
               (Strings{"From|\x02<STX>|\x03", "From|z\r", "From|"}));
     type_and_send("<ESC>");
     EXPECT_EQ(entries().back(), "To|\x02\x1b\x03") << "sent raw as well";
+    for (int i = 0; i < 4096; ++i)
+        CTerminal::Receive_CB("a"); // a scanner that never ends its line
+    EXPECT_EQ(entries().back(), "From|" + std::string(4096, 'a'));
 
     // Evaluation switched on while a reply is on its way: the reply still shows.
     control("ID_SHOWCTRL")->click(); // names again
