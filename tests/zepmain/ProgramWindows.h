@@ -9,12 +9,9 @@
 #include "LanguageGuard.h"
 #include "ZepCallbacks.h"
 
-#include <QTreeWidget>
 #include <QWidget>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 class ProgramWindows {
 public:
@@ -34,19 +31,9 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     static GwString file() { return ZEP_PROGRAM_DIR "/zepmain"; }
-    int loaded() const { return m_messages != nullptr ? 1 : 0; }
 
 private:
     LanguageGuard m_language;
     QWidget m_frame;
     std::unique_ptr<GwCore> m_messages;
 };
-
-// The entries of a multi-column list as "direction|text" (the time column left out).
-inline std::vector<std::string> entries_of(const QTreeWidget* tree) {
-    std::vector<std::string> out;
-    for (int i = 0; tree != nullptr && i < tree->topLevelItemCount(); ++i)
-        out.push_back(
-            (tree->topLevelItem(i)->text(1) + "|" + tree->topLevelItem(i)->text(2)).toStdString());
-    return out;
-}
