@@ -4,6 +4,7 @@
 // Passes or fails nothing.
 //
 //   build/bench/autobaud            (about 27 s)
+#include "BenchSupport.h"
 #include "CAutoBaudDetect.h"
 #include "CDriver.h"
 #include "CInitMgr.h"
@@ -16,30 +17,11 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-double cpu_seconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-int report_error(const GwString& message) {
-    std::fprintf(stderr, "port error: %s\n", message.cc());
-    return 0;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    use_offscreen_platform();
     QApplication app(argc, argv);
     GwScriptedAnswers::enable();
 

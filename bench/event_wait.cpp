@@ -2,23 +2,15 @@
 // a loop that only processes pending events. Prints figures; it passes or fails nothing.
 //
 //   build/bench/event_wait          (about 4 s)
+#include "BenchSupport.h"
 #include "GwEventLoop.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 
 namespace {
-
-double cpu_seconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // Waits `ms` milliseconds of wall time the given way; gives the processor seconds used.
 template <typename Wait>

@@ -10,6 +10,7 @@
 //     byte's wire time at 9600 baud (10 bits, 8N1) plus the scanner's answer delay, one
 //     exchange after the other. A download ends when its last command has reached the
 //     scanner, which a closing "W1" shows; that exchange is counted on both sides.
+#include "BenchSupport.h"
 #include "CDriver.h"
 #include "CInitMgr.h"
 #include "CScanRepoBuilder.h"
@@ -25,8 +26,6 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -34,18 +33,6 @@
 #include <vector>
 
 namespace {
-
-double cpu_seconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-int report_error(const GwString& message) {
-    std::fprintf(stderr, "port error: %s\n", message.cc());
-    return 0;
-}
 
 int ignore_data(const GwString&) {
     return 1;
@@ -75,8 +62,7 @@ std::vector<GwString> names_of(const EwRepository& repo) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    use_offscreen_platform();
     QApplication app(argc, argv);
     GwScriptedAnswers::enable(); // no message box may wait for a person
 

@@ -20,8 +20,8 @@ public:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EwRepository* repo = zep100_repository();
-    std::unique_ptr<DynGwStringPtrArray> groups(repo->list_of_names());
+    static EwRepository* const repo = zep100_repository();
+    static const std::unique_ptr<DynGwStringPtrArray> groups(repo->list_of_names());
     if (size == 0 || groups->count() == 0)
         return 0;
     const GwString group = *groups->get(data[0] % groups->count());

@@ -6,6 +6,8 @@
 // cutting any message for any kind of ZEP100 entry reads nothing outside it.
 #include "CCmdMap.h"
 #include "CDriver.h"
+#include "EwDataSet.h"
+#include "EwString.h"
 #include "GwCore.h"
 #include "ScriptedPort.h"
 #include "Zep100.h"
@@ -27,18 +29,43 @@ std::vector<std::string> g_messages;
 // cutting with all 141 would make each run slow.
 const char* const kCut[] = {"RCL", "DCI", "K3F", "L3O", "L3L", "L3U", "L3C", "CVI"};
 
+// The entries of kCut as the ZEP100 command map has them, and their ZEP100 lengths (all a cut
+// asks of the parameter set): looking each cut up in the whole map and set would cost most of
+// a run.
+void load_cut_entries(CCmdMap& map, EwRepository& widths) {
+    CCmdMap full;
+    full.InitializeFile(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/cmd.map");
+    std::string text = "[GeneralInformation]\n[StartMapping]\n";
+    EwDataSet* group = new EwDataSet("");
+    for (const char* entry : kCut) {
+        for (int i = 0; i < full.Count(); ++i) {
+            if (full.Name(i) != entry)
+                continue;
+            text += std::string(entry) + "=";
+            for (int f = 1; f <= CCmdMap::kFields; ++f)
+                text += full.Field(i, f).str() + (f < CCmdMap::kFields ? ";" : "\n");
+        }
+        EwType* p = new EwString(entry, "STRING");
+        group->add_item(p);
+        group->set_length(entry, zep100_repository()->length(entry));
+    }
+    widths.add_item(group);
+    map.InitializeText(text);
+}
+
 struct World {
     QObject frame_object;
     CDriver driver{GwCore::of(&frame_object), [](const GwString&) { return 0; },
                    [](const GwString& data) { return g_messages.push_back(data.str()), 1; }, 0};
     std::shared_ptr<ScriptedPort::Line> line = std::make_shared<ScriptedPort::Line>();
     CCmdMap map;
+    EwRepository widths;
 
     World() {
         ScriptedPort::Install(line);
         g_pcoDriver = &driver;
         driver.set_timeout(0);
-        map.InitializeFile(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/cmd.map");
+        load_cut_entries(map, widths);
     }
 };
 
@@ -55,7 +82,7 @@ void cut_all(World& w, const GwString& message) {
     for (const char* entry : kCut) {
         GwString name = entry;
         GwString reply = message;
-        const GwString value = w.map.ExtractValue(name, reply, zep100_repository());
+        const GwString value = w.map.ExtractValue(name, reply, &w.widths);
         w.map.Fits(name, reply);
         if (value.len() > reply.len() + 48) // 48: the widest of them
             __builtin_trap();

@@ -6,6 +6,8 @@
 #include "EwRepository.h"
 #include "GwCore.h"
 
+#include <QComboBox>
+
 EwDialogSatz::EwDialogSatz(EwRepository* repository, const GwString& resource, const GwString& file,
                            const GwFuncDesc* table, GwCore* parent)
     : GwView(resource, file, table, parent), m_pRepository(repository) {}
@@ -83,5 +85,11 @@ void EwDialogSatz::FillChoiceLists() {
         const DynGwStringPtrArray* range = m_pRepository->range(control->id(), 0);
         for (int i = 0; range != nullptr && i < range->count(); ++i)
             control->add_item(*range->get(i));
+        // A combo box keeps the minimum width it had without items: a layout pressed for room
+        // would cut its texts.
+        if (auto* combo = qobject_cast<QComboBox*>(control->widget())) {
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            combo->setMinimumWidth(combo->sizeHint().width());
+        }
     }
 }

@@ -46,7 +46,8 @@ public:
 
 protected:
     // For every spin button and combo box of the window, appends the texts of its parameter's
-    // range (EwRepository::range, flag 0) to its items; controls of no range stay empty.
+    // range (EwRepository::range, flag 0) to its items; controls of no range stay empty. A
+    // combo box is then at least as wide as its longest item.
     void FillChoiceLists();
 
     DynPagePtrArray m_coPages{4, 4};

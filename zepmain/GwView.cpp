@@ -36,7 +36,7 @@ void GwView::Build() {
     if (m_sResourceFile.not_null()) {
         if (GwRcMgr::use(m_sResourceFile) == 0)
             return;
-        m_iReserved = 1;
+        m_bUsesFile = true;
         if (m_pTable != nullptr)
             GwRcMgr::use_func_desc(m_pTable);
     }
@@ -48,9 +48,9 @@ void GwView::Build() {
 }
 
 void GwView::ReleaseResourceFile() {
-    if (m_iReserved)
+    if (m_bUsesFile)
         GwRcMgr::unuse(m_sResourceFile);
-    m_iReserved = 0;
+    m_bUsesFile = false;
 }
 
 int GwView::Show(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {

@@ -64,6 +64,8 @@ protected:
     // registered it: for owners whose view is the file's only user.
     void ReleaseResourceFile();
 
+    int m_iReserved = 0; // free for a derived manager
+
 private:
     void Build();
 
@@ -74,5 +76,5 @@ private:
     GwString m_sResource;
     GwString m_sResourceFile;
     const GwFuncDesc* m_pTable = nullptr;
-    int m_iReserved = 0; // 1 while the view holds a use of its resource file
+    bool m_bUsesFile = false; // the view holds a use of its resource file
 };

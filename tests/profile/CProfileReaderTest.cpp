@@ -12,26 +12,13 @@
 
 #include <iterator>
 #include <memory>
-#include <sstream>
 
 namespace {
 
-// Two groups, the second empty; the first with a mapped parameter and one with every field set.
-const char* const kSample = R"([GeneralInformation]
-Version=2.1
-ResourceFile=ZEP100.cgw
-[ParameterGroups]
-Beep=Beeper
-Code=Code settings
-[Notes]
-[Beep]
-Count=2
-Instances=
-Volume=Volume;ENUMERATEDINT;1;0|1|2;;;;;Medium;
-MAPPING_001=Low,Medium,High
-Tone=Tone;INT  ;4;;4000;500;1000,2000;x;2500;Hz;extra
-[Code]
-)";
+// Two groups, both empty.
+const char* const kSample =
+    "[GeneralInformation]\n[ParameterGroups]\nBeep=Beeper\nCode=Code settings\n[Notes]\n[Beep]\n"
+    "[Code]\n";
 
 // A profile with one group "A" whose section holds the given lines.
 std::string group_a(const std::string& section) {
@@ -55,30 +42,15 @@ Texts ids(CProfileReader& reader, int group) {
 
 } // namespace
 
-TEST(CProfileReader, ReadsTheGroupListAndEveryFieldOfAParameterLine) {
-    LanguageGuard english(1);
+// Every field of a parameter line as read is what zepprofile prints (ZepProfileToolTest).
+TEST(CProfileReader, ReadsTheGroupList) {
     CProfileReader reader(profile_from(kSample));
-    EXPECT_EQ(reader.zep_version(), "2.1");
-    EXPECT_EQ(reader.name_of_resource(), "ZEP100.cgw");
     ASSERT_EQ(reader.number_of_groups(), 2);
     CGroupName** names = reader.all_group_names();
     ASSERT_NE(names, nullptr);
-    EXPECT_EQ(names[1]->m_sName, "Code");
-    EXPECT_EQ(names[1]->m_sValue, "Code settings");
-    EXPECT_EQ(names[1]->m_iIndex, 1);
+    EXPECT_EQ(names[1]->m_sName + "|" + names[1]->m_sValue + "|" + GwString(names[1]->m_iIndex),
+              "Code|Code settings|1");
     CProfileReader::release_group_names(names, reader.number_of_groups());
-
-    // The dump shows every field of a description, so one (with every field set) is checked
-    // as a whole.
-    Descriptions beep = describe(reader, 0);
-    std::ostringstream out;
-    reader.dump_DnyParamDescArray(beep.get(), out, 0);
-    EXPECT_EQ(out.str().substr(out.str().find("Group Number 0 , Parameter Number 1")),
-              "Group Number 0 , Parameter Number 1\nIndex    - 1\nOne Of   - \n"
-              "Name     - Tone\nType     - INT\nLength   - 4\nRange    - \n"
-              "High     - 4000\nLow      - 500\nExcludes - 1000,2000\n"
-              "Def Char - x\nDef Int  - 2500\nGroup    - Beeper\nGroup ID - Beep\n"
-              "ID       - Tone\nUNITS    - Hz\nMAPPING  - NULL\n\n\n\n");
 }
 
 TEST(CProfileReader, MappingFollowsTheLanguageAndEndsAtTheNextParameter) {

@@ -1,14 +1,12 @@
 // RTF export: the structure of the ZEP100 reports in every language and state, escaping, the
 // file name choice, and the failures of the export.
 #include "CScriptPrintMgr.h"
-#include "GwAtomicFile.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -25,12 +23,6 @@ int brace_balance(const std::string& rtf) {
     return depth;
 }
 
-class RtfProbe : public CScriptPrintMgr {
-public:
-    using CScriptPrintMgr::CScriptPrintMgr;
-    using CScriptPrintMgr::write_extras_to_file;
-};
-
 class RtfReport : public testing::Test {
 protected:
     // Exports with the given template; the file's text.
@@ -44,7 +36,7 @@ protected:
     ScannerDir m_dir;
     Repo m_repo = zep100_repo();
     EwRepository* m_ptr = m_repo.get();
-    RtfProbe m_mgr{m_ptr};
+    CScriptPrintMgr m_mgr{m_ptr};
 };
 
 } // namespace
@@ -109,12 +101,6 @@ TEST_F(RtfReport, ValuesBeyondAsciiAndBracesAreEscaped) {
     m_repo->set_value("CVI", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xFF \xF8\x80", 1);
     EXPECT_EQ(export_with("{\\rtf1 [$$CVI ]\\par\n}\n"),
               "{\\rtf1 [\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff \\'f8\\'80]\\par\n}\n");
-    // Extras are offered to derived classes and written by no command: one line, escaped.
-    DynGwStringPtrArray extras(5, 5);
-    extras.add("3CVI{x}");
-    std::ostringstream out;
-    m_mgr.write_extras_to_file(out, &extras);
-    EXPECT_EQ(out.str(), "\\par CVI\\{x\\}\n");
 }
 
 TEST_F(RtfReport, EmptyResultsGiveEmptyLinesAndEachRunStartsWithOutputOn) {
@@ -131,12 +117,9 @@ TEST_F(RtfReport, HostileTemplateLinesAreCutAndPrintedVerbatim) {
                   std::string(999, '$') + "\n\n\n\n");
 }
 
-TEST_F(RtfReport, FailuresLeaveTheEarlierFileAsItWas) {
+// A failed write: SaveFailureTest.
+TEST_F(RtfReport, WithoutTemplateOrDirectoryNothingIsWritten) {
     const std::string out = m_dir.write("old.rtf", "{\\rtf1 earlier}\n");
-    GwAtomicFile::fail_writes_after(200);
-    const int result = m_mgr.repository_to_rtffile(out, 0);
-    GwAtomicFile::fail_writes_after(-1);
-    EXPECT_EQ(result, -1);
     EXPECT_EQ(m_mgr.repository_to_rtffile(m_dir.file("no/dir/x.rtf"), 0), -1);
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
 

@@ -1,6 +1,7 @@
 // The ZEP100 files with the script code: script round trips through "scl_000.tpl" in both
 // forms, and the factory defaults "3PRF1" against the profile's defaults.
 #include "CFileRepoIf.h"
+#include "CInfoBox.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
 
@@ -44,7 +45,7 @@ TEST(Zep100Script, RoundTripKeepsEveryValueInEitherForm) {
         EwRepository* target = fresh.get();
         GwMessageBox* box = nullptr;
         ASSERT_EQ(CFileRepoIf(target, nullptr).scriptfile_to_repository(path, box, form), 1);
-        CErrorHandler::msgbox_destroy(box);
+        CInfoBox::adopt(box).close();
         EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0) << "a value refused";
         EXPECT_EQ(coded_values(*fresh, form == 1), coded_values(*written, false));
     }

@@ -3,7 +3,6 @@
 // directory and the scanner variables.
 #include "CInitMgr.h"
 #include "CHelpManager.h"
-#include "GwAtomicFile.h"
 #include "GwCore.h"
 #include "GwLanguage.h"
 #include "GwScriptedAnswers.h"
@@ -35,7 +34,6 @@ protected:
         defaults();
     }
     void TearDown() override {
-        GwAtomicFile::fail_writes_after(-1);
         CInitMgr::SetDefaults();
         GwLanguage::set_number(1);
         qputenv("XDG_CONFIG_HOME", saved_config);
@@ -134,26 +132,28 @@ TEST_F(CInitMgrTest, AValueWithALineBreakCannotSetAnotherSetting) {
 }
 
 TEST_F(CInitMgrTest, ASelectedFileGoesFirstAndItsDirectoryBecomesTheDataPath) {
+    // The data path and the recent files, "|" after each.
+    const auto files = [] {
+        std::string list;
+        for (int i = 0; i <= CInitMgr::m_iLastFileIndex + 1; ++i)
+            list += CInitMgr::get_filename(i).str() + "|";
+        return list;
+    };
     for (const char* f : {"c:\\d\\c.slp", "c:\\d\\b.slp", "c:\\d\\a.slp", "c:\\x\\y\\third"})
-        CInitMgr::select_file(f); // list now: third, a, b, c
+        CInitMgr::select_file(f);
     CInitMgr::select_file("c:\\d\\b.slp");
-    std::string list;
-    for (int i = 0; i <= 5; ++i)
-        list += CInitMgr::get_filename(i).str() + "|";
-    EXPECT_EQ(list, "c:\\d|c:\\d\\b.slp|c:\\x\\y\\third|c:\\d\\a.slp|c:\\d\\c.slp||");
+    EXPECT_EQ(files(), "c:\\d|c:\\d\\b.slp|c:\\x\\y\\third|c:\\d\\a.slp|c:\\d\\c.slp||");
+    // Reopening the oldest moves it to the front; it is not listed twice.
+    CInitMgr::select_file("c:\\d\\c.slp");
+    EXPECT_EQ(files(), "c:\\d|c:\\d\\c.slp|c:\\d\\b.slp|c:\\x\\y\\third|c:\\d\\a.slp||");
     for (int i = 1; i <= 10; ++i)
-        CInitMgr::select_file(("/home/f" + std::to_string(i)).c_str());
-    EXPECT_EQ(CInitMgr::m_iLastFileIndex, 9) << "a tenth file drops the oldest";
-    EXPECT_EQ(CInitMgr::get_filename(9), "/home/f2");
-    EXPECT_EQ(CInitMgr::get_filename(0), "/home");
+        CInitMgr::select_file(("/h/f" + std::to_string(i)).c_str());
+    EXPECT_EQ(files(), "/h|/h/f10|/h/f9|/h/f8|/h/f7|/h/f6|/h/f5|/h/f4|/h/f3|/h/f2||")
+        << "a tenth file drops the oldest";
+    CInitMgr::select_file("/h/f2");
+    EXPECT_EQ(files(), "/h|/h/f2|/h/f10|/h/f9|/h/f8|/h/f7|/h/f6|/h/f5|/h/f4|/h/f3||");
     CInitMgr::select_file("bare.slp");
     EXPECT_EQ(CInitMgr::get_filename(0), "");
-}
-
-TEST(CInitMgrFill, FillsInFrontOnlyByWholeFills) {
-    EXPECT_EQ(CInitMgr::fill_up_string_front("7", "0", 3), "007");
-    EXPECT_EQ(CInitMgr::fill_up_string_front("007", "00", 4), "007"); // 1 is no multiple of 2
-    EXPECT_EQ(CInitMgr::fill_up_string_front("7", "", 3), "7");       // an empty fill ends
 }
 
 TEST_F(CInitMgrTest, TheFileIsKeptBesideTheProgramOrWithTheUser) {
@@ -161,13 +161,8 @@ TEST_F(CInitMgrTest, TheFileIsKeptBesideTheProgramOrWithTheUser) {
     CInitMgr::m_sComID = "COM2";
     EXPECT_EQ(CInitMgr::ReadInitFile(), 0);
     EXPECT_EQ(CInitMgr::GetComID(), "COM2");
-    // A failed write leaves the previous file and reports it.
+    // A failed write keeps the earlier file (SaveFailureTest).
     program.write("zepmain.ini", "COMPORT=COM1;\n");
-    GwAtomicFile::fail_writes_after(10);
-    EXPECT_EQ(CInitMgr::WriteInitFile(), 0);
-    GwAtomicFile::fail_writes_after(-1);
-    EXPECT_EQ(ini(), "COMPORT=COM1;\n");
-    EXPECT_FALSE(std::filesystem::exists(user_ini()));
     // A program directory that cannot be written: the settings go to the user's copy, which
     // is read first and kept up to date from then on.
     CInitMgr::m_sProgramDir = (program.dir() + "zepmain.ini/").c_str();

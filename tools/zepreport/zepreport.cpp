@@ -8,8 +8,8 @@
 // TYPEDIR is a scanner type's data directory (Profile.zep, 3PRF1, the templates). Messages the
 // program would show in a box go to the standard error output.
 // Exit status: 0 done, 1 a step failed, 2 wrong arguments.
-#include "CErrorHandler.h"
 #include "CFileRepoIf.h"
+#include "CInfoBox.h"
 #include "CInitMgr.h"
 #include "CScanRepoBuilder.h"
 #include "CScriptPrintMgr.h"
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
         GwMessageBox* box = nullptr;
         if (files.scriptfile_to_repository(GwString(script), box, 0) != 1)
             failed = 1;
-        CErrorHandler::msgbox_destroy(box);
+        CInfoBox::adopt(box).close();
         files.set_filename(GwString(script));
     }
     report_boxes(seen);

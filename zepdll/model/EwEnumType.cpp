@@ -2,8 +2,6 @@
 
 #include "DynGwStringPtrArray.h"
 
-EwEnumType::EwEnumType(const GwString& name) : EwType(name) {}
-
 EwEnumType::EwEnumType(const GwString& name, const GwString& type) : EwType(name, type) {}
 
 EwEnumType::~EwEnumType() {
@@ -13,6 +11,30 @@ EwEnumType::~EwEnumType() {
 
 int EwEnumType::IsValid(const GwString& candidate) const {
     return m_pValues != nullptr && m_pValues->find(candidate) >= 0 ? 1 : 0;
+}
+
+GwString EwEnumType::value(int form) const {
+    return coded(m_sValue, form, false);
+}
+
+GwString EwEnumType::prf_value(int form) const {
+    return coded(m_sPrfValue, form, true);
+}
+
+int EwEnumType::set_value(const GwString& v, int form) {
+    return decode_into(v, form, m_sValue);
+}
+
+int EwEnumType::set_prf_value(const GwString& v, int form) {
+    return decode_into(v, form, m_sPrfValue);
+}
+
+int EwEnumType::set_default(const GwString& v) {
+    if (!IsValid(v))
+        return 0;
+    m_sDefault = v;
+    m_sValue = v;
+    return 1;
 }
 
 DynGwStringPtrArray* EwEnumType::range(int which) const {

@@ -2,9 +2,10 @@
 
 #include "CDialogLock.h"
 #include "CErrorHandler.h"
+#include "CInfoBox.h"
 #include "CInitMgr.h"
+#include "CTemplateFile.h"
 #include "EwRepository.h"
-#include "GwAtomicFile.h"
 #include "GwCore.h"
 #include "GwFileSelector.h"
 #include "GwLineReader.h"
@@ -181,46 +182,33 @@ int CFileRepoIf::scriptfile_to_repository(const GwString& file, GwMessageBox*& b
         CErrorHandler::show_error(CErrorHandler::error_msg(12, 1) + file);
         return 0;
     }
-    box = CErrorHandler::info_msg(CErrorHandler::warning(8, 1) + file);
+    CInfoBox shown(CErrorHandler::warning(8, 1) + file);
 
     if (commandfile_to_repository(CInitMgr::scanner_sub_dir() + "3PRF1", 0) < 0) {
         const int answer = CErrorHandler::Question(CErrorHandler::error_msg(49, 0),
                                                    CErrorHandler::error_msg(7, 0), kYesNo);
         if (answer == kAnswerNo) {
             CErrorHandler::show_data(CErrorHandler::error_msg(13, 1) + file);
-            CErrorHandler::msgbox_destroy(box);
-            box = nullptr;
             return 0;
         }
     }
     // The reader stands on the first line after "[Parameter]".
     if (!load_parameter_lines(in, form))
         CErrorHandler::show_error(CErrorHandler::warning(11, 0));
+    box = shown.release();
     return 1;
 }
 
 int CFileRepoIf::repository_to_scriptfile(const GwString& file, int form) {
-    const GwString tpl = CInitMgr::scanner_sub_dir() + "scl_000.tpl";
     EwRepository* repo = repository();
     if (repo == nullptr)
         return 1;
     if (file.is_empty())
         return 0;
-    GwLineReader in;
-    if (!in.open(tpl)) {
-        CErrorHandler::show_data(CErrorHandler::error_msg(50, 1) + tpl + "\n" +
-                                 CErrorHandler::error_msg(51, 1) + file);
-        return 0;
-    }
-    GwAtomicFile out(file);
-    if (!out.is_open())
-        return -1;
-    GwMessageBox* box = CErrorHandler::info_msg(CErrorHandler::warning(1, 1) + file);
-    GwString line;
-    while (out.stream().good() && in.read_line(line))
-        out.stream() << instantiate_line(repo, line, tpl, form).str() << '\n';
-    CErrorHandler::msgbox_destroy(box);
-    return out.commit() ? 1 : -1;
+    const GwString tpl = CInitMgr::scanner_sub_dir() + "scl_000.tpl";
+    return CTemplateFile::write(tpl, file, [&](std::ostream& out, const GwString& line) {
+        out << instantiate_line(repo, line, tpl, form).str() << '\n';
+    });
 }
 
 // ---- sections and the header -----------------------------------------------------------------

@@ -52,8 +52,9 @@ public:
     //   0  not loaded: empty name; file missing or without "[Parameter]" (error 12 + name is
     //      shown; the repository is unchanged); the factory defaults are missing and the user
     //      answered No to going on (error 13 + name is shown)
-    // While loading, an information box (warning 8 + name) is shown; box receives it and the
-    // caller removes it with CErrorHandler::msgbox_destroy. box is null when none is left open.
+    // While loading, an information box (warning 8 + name) is shown. When loaded it is left
+    // open for the caller: box receives it, and the caller removes it (CInfoBox::adopt, or
+    // CErrorHandler::msgbox_destroy). Otherwise it is removed and box is null.
     int scriptfile_to_repository(const GwString& file, GwMessageBox*& box, int form);
 
     // Writes the repository as a script file by filling the type's "scl_000.tpl" line by line

@@ -2,10 +2,11 @@
 
 #include "CDialogLock.h"
 #include "CErrorHandler.h"
+#include "CInfoBox.h"
 #include "CInitMgr.h"
+#include "CTemplateFile.h"
 #include "CUtils.h"
 #include "EwRepository.h"
-#include "GwAtomicFile.h"
 #include "GwFileSelector.h"
 #include "GwFont.h"
 #include "GwLineReader.h"
@@ -93,6 +94,11 @@ GwString without_markers(const GwString& result) {
     if (s.empty())
         return CScriptPrintMgr::empty_line_marker();
     return GwString(std::move(s));
+}
+
+// The characters of value from the number in entry 1 of list to the one in entry 2.
+GwString characters(const DynGwStringPtrArray& list, const GwString& value) {
+    return value(list.get(1)->to_int(), list.get(2)->to_int());
 }
 
 } // namespace
@@ -228,34 +234,45 @@ void CScriptPrintMgr::handle_key_token(const GwString& comment, int form, const 
         handle_error(start, line, out);
 }
 
-DynGwStringPtrArray* CScriptPrintMgr::parameters_for(const GwString& line, unsigned start,
-                                                     GwString& out, int minimum, bool even,
-                                                     int exact, bool switch_off) {
+std::unique_ptr<DynGwStringPtrArray> CScriptPrintMgr::parameters_for(const GwString& line,
+                                                                     unsigned start, GwString& out,
+                                                                     const ListShape& shape) {
     DynGwStringPtrArray* raw = nullptr;
     const int well_formed = get_parameter_list(line, raw);
     std::unique_ptr<DynGwStringPtrArray> list(raw);
     const int n = list->count();
-    if (!well_formed || n < minimum || (even && n % 2 != 0) || (exact > 0 && n != exact)) {
+    if (!well_formed || n < shape.minimum || (shape.even && n % 2 != 0) ||
+        (shape.exact > 0 && n != shape.exact)) {
         handle_error(start, line, out);
-        if (switch_off)
+        if (shape.switch_off)
             m_iOutputEnabled = 0;
         return nullptr;
     }
-    return list.release();
+    return list;
+}
+
+std::unique_ptr<DynGwStringPtrArray> CScriptPrintMgr::keyed_list(int form, const GwString& line,
+                                                                 unsigned start, GwString& out,
+                                                                 const ListShape& shape,
+                                                                 GwString& value) {
+    std::unique_ptr<DynGwStringPtrArray> list = parameters_for(line, start, out, shape);
+    if (list == nullptr)
+        return nullptr;
+    if (!get_repository_parameter(form, line, *list->get(0), value)) {
+        handle_error(start, line, out);
+        if (shape.switch_off)
+            m_iOutputEnabled = 0;
+        return nullptr;
+    }
+    return list;
 }
 
 void CScriptPrintMgr::switch_output(int form, const GwString& line, unsigned start, GwString& out,
                                     bool (*matches)(const GwString& value, const GwString& entry)) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 2, false, 0, true));
+    GwString value;
+    const auto list = keyed_list(form, line, start, out, kCondition, value);
     if (list == nullptr)
         return;
-    GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        m_iOutputEnabled = 0;
-        return;
-    }
     int enabled = 0;
     for (int i = 1; i < list->count(); ++i) {
         if (matches(value, *list->get(i)))
@@ -303,57 +320,29 @@ void CScriptPrintMgr::decode(int form, const GwString& line, unsigned start,
 }
 
 void CScriptPrintMgr::handle_decode(int form, const GwString& line, unsigned start, GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 2, true, 0, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    decode(form, line, start, *list, 1, value, out);
+    if (const auto list = keyed_list(form, line, start, out, kDecode, value))
+        decode(form, line, start, *list, 1, value, out);
 }
 
 void CScriptPrintMgr::handle_decode_index(int form, const GwString& line, unsigned start,
                                           GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 4, true, 0, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    decode(form, line, start, *list, 3, value(list->get(1)->to_int(), list->get(2)->to_int()), out);
+    if (const auto list = keyed_list(form, line, start, out, kDecodeIndex, value))
+        decode(form, line, start, *list, 3, characters(*list, value), out);
 }
 
 void CScriptPrintMgr::handle_index(int form, const GwString& line, unsigned start, GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 3, false, 3, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    out = output_value(value(list->get(1)->to_int(), list->get(2)->to_int()));
+    if (const auto list = keyed_list(form, line, start, out, kIndex, value))
+        out = output_value(characters(*list, value));
 }
 
 void CScriptPrintMgr::handle_index_char(int form, const GwString& line, unsigned start,
                                         GwString& out) {
-    const std::unique_ptr<DynGwStringPtrArray> list(
-        parameters_for(line, start, out, 3, false, 3, false));
-    if (list == nullptr)
-        return;
     GwString value;
-    if (!get_repository_parameter(form, line, *list->get(0), value)) {
-        handle_error(start, line, out);
-        return;
-    }
-    out = output_value(CUtils::Hex2Token(value(list->get(1)->to_int(), list->get(2)->to_int())));
+    if (const auto list = keyed_list(form, line, start, out, kIndex, value))
+        out = output_value(CUtils::Hex2Token(characters(*list, value)));
 }
 
 void CScriptPrintMgr::handle_default(int form, const GwString& line, const GwString& key,
@@ -574,7 +563,7 @@ int CScriptPrintMgr::Repo2Printer(GwCore* frame, int form) {
     }
     if (!m_coPrinter.start_doc("ZEP Parameter Settings"))
         return 0;
-    GwMessageBox* box = CErrorHandler::info_msg(CErrorHandler::error_msg(56, 0));
+    const CInfoBox box(CErrorHandler::error_msg(56, 0));
     // A passage a faulty earlier template left switched off must not swallow this report.
     reset_interpreter();
     init_for_print();
@@ -589,7 +578,6 @@ int CScriptPrintMgr::Repo2Printer(GwCore* frame, int form) {
     if (!m_bPagePending)
         m_coPrinter.end_page();
     m_coPrinter.end_doc();
-    CErrorHandler::msgbox_destroy(box);
     return 1;
 }
 
@@ -626,34 +614,23 @@ void CScriptPrintMgr::write_extras_to_file(std::ostream& out, DynGwStringPtrArra
 }
 
 int CScriptPrintMgr::repository_to_rtffile(const GwString& file, int form) {
-    const GwString tpl = CInitMgr::scanner_sub_dir() + "rtf_" + CInitMgr::get_lang_str() + ".tpl";
     EwRepository* repo = repository();
     if (repo == nullptr)
         return 1;
     if (file.is_empty())
         return 0;
-    GwLineReader in;
-    if (!in.open(tpl)) {
-        CErrorHandler::show_data(CErrorHandler::error_msg(50, 1) + tpl + "\n" +
-                                 CErrorHandler::error_msg(51, 1) + file);
-        return 0;
-    }
-    GwAtomicFile out(file);
-    if (!out.is_open())
-        return -1;
-    GwMessageBox* box = CErrorHandler::info_msg(CErrorHandler::warning(1, 1) + file);
+    const GwString tpl = CInitMgr::scanner_sub_dir() + "rtf_" + CInitMgr::get_lang_str() + ".tpl";
     reset_interpreter();
     m_bRtf = true;
-    GwString line;
-    while (out.stream().good() && in.read_line(line)) {
-        const GwString o = instantiate_line(repo, line, tpl, form);
-        if (o.not_null() && o != empty_line_marker())
-            out.stream() << o.str();
-        out.stream() << '\n';
-    }
+    const int result =
+        CTemplateFile::write(tpl, file, [&](std::ostream& out, const GwString& line) {
+            const GwString o = instantiate_line(repo, line, tpl, form);
+            if (o.not_null() && o != empty_line_marker())
+                out << o.str();
+            out << '\n';
+        });
     m_bRtf = false;
-    CErrorHandler::msgbox_destroy(box);
-    return out.commit() ? 1 : -1;
+    return result;
 }
 
 GwString CScriptPrintMgr::check_filename_rtf(GwCore* frame) {

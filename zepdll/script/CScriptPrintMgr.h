@@ -43,6 +43,7 @@
 #include "GwString.h"
 
 #include <functional>
+#include <memory>
 #include <ostream>
 
 class EwRepository;
@@ -183,10 +184,27 @@ private:
     void end_run_page();
     // A value as it goes into the output: RTF-escaped while an RTF file is written.
     GwString output_value(const GwString& value) const;
-    // A list for a key: reports the error (and a faulty IF/CONTAINS switches output off) and
-    // gives null when it is malformed or its count does not fit.
-    DynGwStringPtrArray* parameters_for(const GwString& line, unsigned start, GwString& out,
-                                        int minimum, bool even, int exact, bool switch_off);
+    // What the parameter list of a key must look like.
+    struct ListShape {
+        int minimum;     // entries at least
+        bool even;       // an even count
+        int exact;       // exactly this count (0: any)
+        bool switch_off; // a faulty list switches output off (IF, CONTAINS)
+    };
+    static constexpr ListShape kCondition{2, false, 0, true};   // X|a1|a2|...
+    static constexpr ListShape kDecode{2, true, 0, false};      // X|k1|t1|...|d
+    static constexpr ListShape kDecodeIndex{4, true, 0, false}; // X|f|t|k1|t1|...|d
+    static constexpr ListShape kIndex{3, false, 3, false};      // X|f|t
+    // The list of a key from the parse position. Malformed or of the wrong shape: out is the
+    // faulty placeholder (handle_error), output is switched off when the shape says so, and
+    // the result is null.
+    std::unique_ptr<DynGwStringPtrArray> parameters_for(const GwString& line, unsigned start,
+                                                        GwString& out, const ListShape& shape);
+    // The same for a key whose first entry names a parameter, with that parameter's value
+    // (get_repository_parameter) in value; an unknown parameter is faulty too.
+    std::unique_ptr<DynGwStringPtrArray> keyed_list(int form, const GwString& line, unsigned start,
+                                                    GwString& out, const ListShape& shape,
+                                                    GwString& value);
 
     GwString m_sFileName;
     GwString m_sComment;

@@ -48,7 +48,7 @@ public:
     static int Question(const GwString& title, const GwString& text, long buttons);
 
     // A box without buttons shown while a step runs; shows the wait cursor too. The caller
-    // removes it with msgbox_destroy.
+    // removes it with msgbox_destroy (both at once; a CInfoBox guard does it for the caller).
     static GwMessageBox* info_msg(const GwString& text);
     static void msgbox_destroy(GwMessageBox* box);
 
