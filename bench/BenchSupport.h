@@ -5,10 +5,9 @@
 
 #include <QByteArray>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 // Before the QApplication: no display is needed unless the caller named a platform.
 inline void use_offscreen_platform() {
@@ -18,10 +17,7 @@ inline void use_offscreen_platform() {
 
 // Processor time (user and system) of the whole process so far, in seconds.
 inline double cpu_seconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 // The driver's error callback: prints the port error and goes on (0).

@@ -13,8 +13,8 @@ with a four-character word and its blanks (" to ").
 from pathlib import Path
 from xml.sax.saxutils import escape
 
-ERROR_COUNT = 61  # errors 0..60
-WARNING_COUNT = 71  # warnings 0..70
+ERROR_COUNT = 68  # errors 0..67
+WARNING_COUNT = 81  # warnings 0..80 (63..70: the port list)
 
 ERRORS = {
     "en": {
@@ -53,6 +53,17 @@ ERRORS = {
         59: "The scanner did not answer for these parameters. Nothing was taken over; all "
             "parameters keep their previous values:",
         60: "The scanner did not answer the query of this parameter. The download was stopped:",
+        61: "The scanner holds other values than were sent (parameter: sent / in the scanner):",
+        62: "The scanner did not answer when these parameters were read back; they are not "
+            "verified:",
+        63: "The two parameter sets belong to different scanner types:",
+        64: "The download was cancelled. The scanner holds only part of the parameter set; "
+            "repeat the download.",
+        65: "Nothing was sent to the scanner: the parameter script was not loaded completely.",
+        66: "The parameters were not stored permanently in the scanner, because the download "
+            "was not verified.",
+        67: "No scanner answered on this port at these line settings. Check the cable, the port "
+            "and the line settings (automatic baud detection finds them):",
     },
     "de": {
         0: "Unbekannter Fehler, Nummer ",
@@ -92,6 +103,19 @@ ERRORS = {
             "alle Parameter behalten ihre bisherigen Werte:",
         60: "Der Scanner hat die Abfrage dieses Parameters nicht beantwortet. Der Download wurde "
             "abgebrochen:",
+        61: "Der Scanner hat andere Werte als gesendet (Parameter: gesendet / im Scanner):",
+        62: "Der Scanner hat beim Zurücklesen dieser Parameter nicht geantwortet; sie sind nicht "
+            "geprüft:",
+        63: "Die beiden Parametersätze gehören zu verschiedenen Scannertypen:",
+        64: "Der Download wurde abgebrochen. Der Scanner hat nur einen Teil des Parametersatzes; "
+            "bitte den Download wiederholen.",
+        65: "Es wurde nichts zum Scanner gesendet: das Parameterskript wurde nicht vollständig "
+            "geladen.",
+        66: "Die Parameter wurden nicht dauerhaft im Scanner gespeichert, weil der Download nicht "
+            "geprüft wurde.",
+        67: "Auf dieser Schnittstelle hat mit diesen Einstellungen kein Scanner geantwortet. Bitte "
+            "Kabel, Schnittstelle und Einstellungen prüfen (die automatische "
+            "Baudratenerkennung findet sie):",
     },
     "fr": {
         0: "Erreur inconnue, numéro ",
@@ -132,6 +156,19 @@ ERRORS = {
             "paramètres gardent leurs valeurs précédentes :",
         60: "Le scanner n'a pas répondu à la demande de ce paramètre. Le téléchargement a été "
             "interrompu :",
+        61: "Le scanner contient d'autres valeurs que celles envoyées (paramètre : envoyé / "
+            "dans le scanner) :",
+        62: "Le scanner n'a pas répondu à la relecture de ces paramètres ; ils ne sont pas "
+            "vérifiés :",
+        63: "Les deux jeux de paramètres appartiennent à des types de scanner différents :",
+        64: "Le téléchargement a été annulé. Le scanner ne contient qu'une partie du jeu de "
+            "paramètres ; recommencez le téléchargement.",
+        65: "Rien n'a été envoyé au scanner : le script de paramètres n'a pas été chargé "
+            "entièrement.",
+        66: "Les paramètres n'ont pas été enregistrés durablement dans le scanner, car le "
+            "téléchargement n'a pas été vérifié.",
+        67: "Aucun scanner n'a répondu sur ce port avec ces réglages. Vérifiez le câble, le port "
+            "et les réglages (la détection automatique du débit les trouve) :",
     },
 }
 
@@ -187,6 +224,18 @@ WARNINGS = {
         68: "no access rights",
         69: "not present",
         70: "Add the user to the group, then log out and in again:",
+        71: "The parameters were sent to the scanner. Whether it took them was not checked: "
+            "choose verify to read them back.",
+        72: "The parameters were sent to the scanner and read back: the scanner holds every "
+            "value sent.",
+        73: "The scanner was told to store the parameters permanently.",
+        74: "The upload was cancelled; nothing was taken over.",
+        75: "Reading the parameters back from the scanner (verify) ...",
+        76: "Parameter",
+        77: "Factory defaults",
+        78: "Scanner",
+        79: "No parameter differs.",
+        80: "Parameters that differ: ",
     },
     "de": {
         0: "Unbekannte Meldung, Nummer ",
@@ -243,6 +292,18 @@ WARNINGS = {
         68: "keine Zugriffsrechte",
         69: "nicht vorhanden",
         70: "Benutzer zur Gruppe hinzufügen, dann ab- und wieder anmelden:",
+        71: "Die Parameter wurden zum Scanner gesendet. Ob er sie übernommen hat, wurde nicht "
+            "geprüft: zum Zurücklesen Prüfen wählen.",
+        72: "Die Parameter wurden zum Scanner gesendet und zurückgelesen: der Scanner hat jeden "
+            "gesendeten Wert.",
+        73: "Der Scanner wurde angewiesen, die Parameter dauerhaft zu speichern.",
+        74: "Der Upload wurde abgebrochen; es wurde nichts übernommen.",
+        75: "Die Parameter werden aus dem Scanner zurückgelesen (Prüfen) ...",
+        76: "Parameter",
+        77: "Werkseinstellungen",
+        78: "Scanner",
+        79: "Kein Parameter weicht ab.",
+        80: "Abweichende Parameter: ",
     },
     "fr": {
         0: "Message inconnu, numéro ",
@@ -298,6 +359,18 @@ WARNINGS = {
         68: "pas de droits d'accès",
         69: "absent",
         70: "Ajoutez l'utilisateur au groupe, puis déconnectez-vous et reconnectez-vous :",
+        71: "Les paramètres ont été envoyés au scanner. Il n'a pas été vérifié qu'il les a "
+            "acceptés : choisissez la vérification pour les relire.",
+        72: "Les paramètres ont été envoyés au scanner et relus : le scanner contient chaque "
+            "valeur envoyée.",
+        73: "Le scanner a reçu l'ordre d'enregistrer durablement les paramètres.",
+        74: "Le chargement depuis le scanner a été annulé ; rien n'a été repris.",
+        75: "Relecture des paramètres depuis le scanner (vérification) ...",
+        76: "Paramètre",
+        77: "Réglages d'usine",
+        78: "Scanner",
+        79: "Aucun paramètre ne diffère.",
+        80: "Paramètres qui diffèrent : ",
     },
 }
 

@@ -16,6 +16,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core poppler-utils xvfb xauth
+  dpkg-dev
 )
 
 missing=()

@@ -14,8 +14,8 @@
 #include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
 #include "StringLists.h"
+#include "ZepsimProcess.h"
 
-#include <QProcess>
 #include <QWidget>
 
 #include <memory>
@@ -134,27 +134,3 @@ inline Strings box_texts() {
             texts.push_back(shown.text.str());
     return texts;
 }
-
-// One zepsim process, killed when the object goes.
-class Zepsim {
-public:
-    ~Zepsim() { stop(); }
-    // Starts zepsim; the device path from its first line, or empty on failure.
-    std::string start(const QStringList& arguments) {
-        stop();
-        m_process.start(ZEP_PROGRAM_DIR "/zepsim", arguments);
-        while (m_process.waitForStarted(10000) && !m_process.canReadLine() &&
-               m_process.waitForReadyRead(10000)) {
-        }
-        return m_process.canReadLine() ? m_process.readLine().trimmed().toStdString() : "";
-    }
-    void stop() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(10000);
-        }
-    }
-
-private:
-    QProcess m_process;
-};

@@ -19,11 +19,18 @@
 namespace {
 
 TEST(SerialPort, NamesAndLineSettings) {
-    const std::pair<const char*, const char*> names[] = {
-        {"COM1", "/dev/ttyS0"}, {"COM9", "/dev/ttyS8"}, {"com3", "/dev/ttyS2"},
-        {"COM10", "COM10"},     {"COM0", "COM0"},       {"ttyUSB0", "ttyUSB0"}};
-    for (const auto& [port, system] : names)
-        EXPECT_EQ(CSerialPort::SystemName(port).str(), system) << port;
+    // Linux names the first nine COM ports by their devices; Windows opens every name as given.
+    const std::tuple<const char*, const char*, const char*> names[] = {
+        {"COM1", "/dev/ttyS0", "COM1"}, {"COM9", "/dev/ttyS8", "COM9"},
+        {"com3", "/dev/ttyS2", "com3"}, {"COM10", "COM10", "COM10"},
+        {"COM0", "COM0", "COM0"},       {"ttyUSB0", "ttyUSB0", "ttyUSB0"}};
+    for (const auto& [port, linux_name, windows_name] : names) {
+        EXPECT_EQ(CSerialPort::DeviceName(port, CSerialPort::kLinux).str(), linux_name) << port;
+        EXPECT_EQ(CSerialPort::DeviceName(port, CSerialPort::kWindows).str(), windows_name);
+#if defined(__linux__)
+        EXPECT_EQ(CSerialPort::SystemName(port).str(), linux_name) << "this platform's part";
+#endif
+    }
     // baud, parity, data bits, stop bits, bits a character (0: refused)
     const std::tuple<int, char, int, int, int> lines[] = {
         {9600, 'N', 8, 1, 10}, {300, 'O', 7, 2, 11}, {9600, 'n', 8, 1, 10}, {110, 'S', 5, 1, 8},

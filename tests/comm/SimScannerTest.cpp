@@ -162,7 +162,8 @@ TEST(SimOptions, BadSegmentsAreRefusedWithAReason) {
         {"delay=99999999", "delay: not a number: 99999999"},
         {"9600,X,8,1", "line: not settings the scanner can use: 9600,X,8,1"},
         {"model=RV\x02", "model: 1 to 64 printable characters expected: RV\x02"},
-        {"memory= ", "memory: a file name expected"}};
+        {"memory= ", "memory: a file name expected"},
+        {"refuse=XYZ", "refuse: not a parameter of the scanner: XYZ"}};
     for (const auto& [text, message] : rows) {
         CSimOptions o;
         GwString error;

@@ -20,6 +20,7 @@
 
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -278,6 +279,94 @@ TEST_P(Transfer, WhatTheMapOrTheRepositoryCannotTakeIsLeftAlone) {
     EXPECT_FALSE(dumped("DCI")) << "neither queried nor written";
     EXPECT_FALSE(dumped(">>\0023\x03")) << "no write without command";
     EXPECT_EQ((*m_driver)->WriteReadFramed("WH0C").str(), "H0C2") << "written: it has a command";
+}
+
+// --- Verify, progress and cancel -----------------------------------------------------------
+
+// A scanner that refuses one value (the line is fine, the write is simply not taken): the
+// download cannot tell, the read-back names exactly that parameter with both values and leaves
+// the scanner's values in the comparison values; a scanner that took everything verifies.
+TEST_P(Transfer, VerifyNamesTheValueTheScannerRefused) {
+    for (const bool refuse : {true, false}) {
+        SCOPED_TRACE(refuse ? "refuses DCI" : "takes everything");
+        GwScriptedAnswers::reset();
+        stop();
+        connect(refuse ? "refuse=DCI" : "");
+        m_transfer->DataFromScanner(m_repo.get(), 0);
+        ASSERT_EQ(m_repo->set_value("DCI", "0042", 1) + m_repo->set_value("L3C", "1", 1), 2);
+        m_repo->ResetChanged();
+        ASSERT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 1);
+        DynGwStringPtrArray differs(10, 10);
+        EXPECT_EQ(m_transfer->VerifyScanner(m_repo.get(), differs), refuse ? 0 : 1);
+        EXPECT_EQ(texts_of(&differs), refuse ? Strings{"DCI"} : Strings{});
+        EXPECT_EQ(box_texts(),
+                  refuse
+                      ? Strings{CErrorHandler::error_msg(CScanRepoIf::kErrVerifyDiffers, 0).str() +
+                                "\nDCI: 42 / 1234"}
+                      : Strings{});
+        EXPECT_EQ(m_repo->prf_value("DCI", 1).str(), refuse ? "1234" : "0042");
+        EXPECT_EQ(m_repo->prf_value("L3C", 1).str(), "1");
+        EXPECT_EQ(m_repo->value("DCI", 1).str(), "0042") << "the values are the caller's";
+        EXPECT_EQ(m_repo->HasChanged(), 0);
+    }
+}
+
+TEST_P(Transfer, VerifyOfAVanishingScannerNamesWhatWasNotRead) {
+    // "W1", "W0", the upload's 141 queries and 57 of the verify's are answered.
+    connect("vanish-commands=200");
+    m_transfer->DataFromScanner(m_repo.get(), 0);
+    ASSERT_EQ(m_transfer->UploadComplete(), 1);
+    DynGwStringPtrArray differs(10, 10);
+    EXPECT_EQ(m_transfer->VerifyScanner(m_repo.get(), differs), 0);
+    EXPECT_EQ(differs.count(), 0) << "what was read back matches";
+    EXPECT_EQ(m_transfer->NoReply().count(), 141 - 57);
+    ASSERT_EQ(box_texts().size(), 1u);
+    EXPECT_EQ(
+        box_texts()[0].rfind(CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyVerify, 1).str(), 0),
+        0u);
+    EXPECT_EQ(m_transfer->IsConnected(), 0);
+}
+
+// The progress callback sees every parameter once, in order, and its 0 cancels: an upload
+// takes nothing over, a download stops right after that write, a verify stops reading; none
+// of them shows a message.
+TEST_P(Transfer, ProgressCountsEveryParameterAndItsAnswerCancels) {
+    connect();
+    std::vector<std::pair<int, int>> calls;
+    int cancel_at = 0;
+    m_transfer->SetProgress([&](int done, int total) {
+        calls.emplace_back(done, total);
+        return done == cancel_at ? 0 : 1;
+    });
+    m_transfer->DataFromScanner(m_repo.get(), 0);
+    ASSERT_EQ(calls.size(), 141u);
+    for (size_t i = 0; i < calls.size(); ++i)
+        ASSERT_EQ(calls[i], std::make_pair(static_cast<int>(i) + 1, 141));
+    EXPECT_EQ(m_transfer->Cancelled(), 0);
+
+    ASSERT_EQ(m_repo->set_value("DCC", "5", 1), 1);
+    cancel_at = 7;
+    calls.clear();
+    expect_nothing_stored(snapshot());
+    EXPECT_EQ(calls.size(), 7u);
+    EXPECT_EQ(m_transfer->Cancelled(), 1);
+
+    const size_t start = dump().size();
+    cancel_at = 10;
+    EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
+    EXPECT_EQ(m_transfer->Cancelled(), 1);
+    int writes = 0; // frames sent that are not queries
+    std::istringstream wire(dump().substr(start));
+    for (std::string line; std::getline(wire, line);)
+        writes += line.rfind(">>\x02", 0) == 0 && line.size() > 3 && line[3] != 'W' ? 1 : 0;
+    EXPECT_EQ(writes, 10);
+    DynGwStringPtrArray differs(10, 10);
+    cancel_at = 3;
+    calls.clear();
+    EXPECT_EQ(m_transfer->VerifyScanner(m_repo.get(), differs), 0);
+    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_EQ(m_transfer->Cancelled(), 1);
+    EXPECT_TRUE(box_texts().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, Transfer, testing::Values(Host::InProcess, Host::Pty),

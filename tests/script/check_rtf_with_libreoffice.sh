@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Opens the ZEP100 RTF reports in a real word processor: zepreport writes each language's report
+# Opens the ZEP100 RTF reports in a real word processor: zepcli writes each language's report
 # (factory defaults, and a script that switches every passage on), LibreOffice converts each to
 # PDF, and pdftotext shows that the values arrived. Too heavy for the test suite (LibreOffice is
 # several hundred megabytes); run it after changing an rtf_*.tpl or the RTF output.
@@ -13,7 +13,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
 bin=$build/bin
-[ -x "$bin/zepreport" ] || { echo "check: $bin/zepreport is missing; run scripts/setup.sh" >&2; exit 1; }
+[ -x "$bin/zepcli" ] || { echo "check: $bin/zepcli is missing; run scripts/setup.sh" >&2; exit 1; }
 
 if ! command -v soffice >/dev/null 2>&1; then
   echo "check: installing LibreOffice (writer, no GUI) ..."
@@ -53,9 +53,10 @@ failed=0
 for lang in 1 49 33; do
   for variant in defaults all_on; do
     name="report_${lang}_${variant}"
-    args=(--lang "$lang" --rtf "$out/$name.rtf")
-    [ "$variant" = all_on ] && args+=(--script "$out/all_on.slp")
-    "$bin/zepreport" "${args[@]}" "$bin/ZEP100" 2>/dev/null
+    source=defaults
+    [ "$variant" = all_on ] && source="$out/all_on.slp"
+    "$bin/zepcli" report "$source" --type ZEP100 --lang "$lang" --rtf "$out/$name.rtf" \
+      --settings "$out/zepmain.ini" >/dev/null 2>&1 || true
     # A separate profile directory, so that a running LibreOffice does not interfere.
     soffice -env:UserInstallation="file://$out/lo_profile" --headless --convert-to pdf \
       --outdir "$out" "$out/$name.rtf" >/dev/null 2>&1 || true

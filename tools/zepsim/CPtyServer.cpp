@@ -149,8 +149,12 @@ void CPtyServer::readable() {
                    m_device.LineParity(), m_device.LineDataBits(), m_device.LineStopBits())) *
                    1000000000LL / m_device.LineBaud()
              : 0;
-    const long long arrived = now();
+    // A pseudo-terminal hands the bytes over at once; on the line each takes its wire time,
+    // one after the other, and the scanner acts on a command once its last byte is in.
+    long long arrived = std::max(now(), m_llLineInFree);
     for (ssize_t i = 0; i < n; ++i) {
+        arrived += charNs;
+        m_llLineInFree = arrived;
         CSimScanner::Output out;
         if (m_device.Receive(buffer[i], out)) {
             if (!out.sBytes.empty()) {
@@ -177,16 +181,19 @@ void CPtyServer::arm() {
         }
         return;
     }
+    // Timers count whole milliseconds: a byte goes out at the nearest one to its moment, so
+    // the replies are neither late nor early on average (rounding up would make every reply
+    // up to 1 ms late, a bias of several per cent at 38400 baud).
     const long long wait = m_out.front().llAt - now();
     const long long ms =
-        wait <= 0 ? 0 : std::min<long long>((wait + kNsPerMs - 1) / kNsPerMs, INT_MAX);
+        wait <= 0 ? 0 : std::min<long long>((wait + kNsPerMs / 2) / kNsPerMs, INT_MAX);
     m_timer.start(static_cast<int>(ms));
 }
 
 void CPtyServer::send_due() {
     const long long t = now();
     std::string bytes;
-    while (!m_out.empty() && m_out.front().llAt <= t) {
+    while (!m_out.empty() && m_out.front().llAt <= t + kNsPerMs / 2) {
         bytes += static_cast<char>(m_out.front().byte);
         m_out.pop_front();
     }

@@ -2,9 +2,10 @@
 // side like any serial port, zepsim keeps the master side.
 //
 // A pseudo-terminal carries the baud rate and the stop bits the other side sets, but neither
-// parity nor data bits, so those two decide whether the scanner understands. Replies go out
-// byte by byte at the scanner's wire time, after its answer delay. zepsim holds a slave
-// descriptor of its own, so the master stays usable while no program has the port open.
+// parity nor data bits, so those two decide whether the scanner understands. Commands come in
+// and replies go out byte by byte at the line's wire time, replies after the answer delay. zepsim
+// holds a slave descriptor of its own, so the master stays usable while no program has the port
+// open.
 #pragma once
 
 #include "CSimOptions.h"
@@ -51,6 +52,7 @@ private:
     QTimer m_timer;
     std::deque<OnWire> m_out;
     long long m_llDeviceFree = 0;
+    long long m_llLineInFree = 0; // when the last byte from the program is in, on the wire
     long long m_llLastWrite = 0;
     int m_iDrainPolls = 0;
     bool m_bVanishing = false;

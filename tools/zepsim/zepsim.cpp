@@ -31,6 +31,7 @@ const char* const kUsage =
     "  --vanish-commands N    vanish (close the port and exit) after N commands\n"
     "  --vanish-bytes N       vanish after receiving N bytes\n"
     "  --garbage              at wrong line settings send garbage instead of silence\n"
+    "  --refuse KEY           refuse every write that would change the parameter KEY (DCI)\n"
     "  --store MS             how long M2 keeps the scanner busy (300)\n"
     "  --memory FILE          keep the permanent memory in FILE (read at start, written by M2)\n"
     "  --options TEXT         the same options in the ZEP_SIM form, e.g. \"lose=3;delay=0\"\n";
@@ -53,6 +54,7 @@ const Flag kFlags[] = {{"--line", "line"},
                        {"--long", "long"},
                        {"--vanish-commands", "vanish-commands"},
                        {"--vanish-bytes", "vanish-bytes"},
+                       {"--refuse", "refuse"},
                        {"--store", "store"},
                        {"--memory", "memory"}};
 

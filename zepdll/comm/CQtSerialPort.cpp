@@ -2,11 +2,6 @@
 
 #include <QMetaObject>
 
-#if defined(__linux__)
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#endif
-
 CQtSerialPort::CQtSerialPort() {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) { error_occurred(error); });
@@ -77,19 +72,6 @@ int CQtSerialPort::Open(const GwString& name) {
     m_queue.clear();
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     return 1;
-}
-
-int CQtSerialPort::is_pty() const {
-#if defined(__linux__)
-    struct stat st {};
-    if (m_port.handle() < 0 || fstat(m_port.handle(), &st) != 0 || !S_ISCHR(st.st_mode))
-        return 0;
-    // Unix98 pseudo-terminal slaves have the majors 136 to 143.
-    const unsigned maj = major(st.st_rdev);
-    return maj >= 136 && maj <= 143 ? 1 : 0;
-#else
-    return 0;
-#endif
 }
 
 int CQtSerialPort::SetLine(int baud, char parity, int dataBits, int stopBits) {

@@ -31,7 +31,8 @@ public:
 private:
     void error_occurred(QSerialPort::SerialPortError error);
     int fail(int code);
-    // 1 when the open device is the slave side of a pseudo-terminal.
+    // 1 when the open device is the slave side of a pseudo-terminal (the platform part:
+    // CQtSerialPort_unix.cpp / CQtSerialPort_win.cpp).
     int is_pty() const;
     // Moves what QSerialPort has read into the input queue, up to its size.
     void take_input();

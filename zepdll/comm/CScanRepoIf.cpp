@@ -8,7 +8,11 @@
 #include "EwRepository.h"
 #include "GwCore.h"
 
+#include <map>
+#include <string>
+
 GwString CScanRepoIf::m_sConnectedScanner;
+GwString CScanRepoIf::m_sConnectedVersion;
 
 namespace {
 
@@ -67,6 +71,7 @@ GwString CScanRepoIf::GetComParam() {
 
 int CScanRepoIf::initialize() {
     m_sConnectedScanner.clear();
+    m_sConnectedVersion.clear();
     GwString port = GetComID();
     GwString settings = GetComParam();
     int result = 0;
@@ -86,6 +91,7 @@ int CScanRepoIf::initialize() {
         g_pcoDriver->set_mode(1);
         GwString reply = g_pcoDriver->WriteReadFramed("W0");
         m_sConnectedScanner = reply.token(" ");
+        m_sConnectedVersion = reply.token(" ");
         if (!m_pCmdMap->Initialize())
             ReceivedError_CB("Initializing of Command-Mapping failed");
         else
@@ -128,6 +134,36 @@ int CScanRepoIf::answered(const GwString& name, const GwString& reply) const {
     return g_pcoDriver->ReplyComplete() && m_pCmdMap->Fits(name, reply) ? 1 : 0;
 }
 
+int CScanRepoIf::verifiable(const GwString& name) const {
+    return uploadable(name) && m_pCmdMap->GetWriteCmd(name).not_null() ? 1 : 0;
+}
+
+std::vector<GwString> CScanRepoIf::parameters(EwRepository* repository,
+                                              int (CScanRepoIf::*test)(const GwString&)
+                                                  const) const {
+    std::vector<GwString> out;
+    std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
+    for (int g = 0; g < groups->count(); ++g) {
+        std::unique_ptr<DynGwStringPtrArray> names(
+            repository->list_of_param_names(*groups->get(g)));
+        for (int i = 0; names && i < names->count(); ++i) {
+            if ((this->*test)(*names->get(i)))
+                out.push_back(*names->get(i));
+        }
+    }
+    return out;
+}
+
+int CScanRepoIf::step() {
+    if (m_iTotal <= 0 || !m_oProgress)
+        return 1;
+    ++m_iDone;
+    if (m_oProgress(m_iDone, m_iTotal) != 0)
+        return 1;
+    m_iCancelled = 1;
+    return 0;
+}
+
 void CScanRepoIf::lost_port_check() {
     if (g_pcoDriver == nullptr || !g_pcoDriver->PortOpen())
         SetConnectionStatus(0);
@@ -137,15 +173,21 @@ DynGwStringPtrArray* CScanRepoIf::DataFromScanner(EwRepository* repository, int 
     auto lines = std::make_unique<DynGwStringPtrArray>(12, 10);
     m_iUploadComplete = 0;
     m_iSilent = 0;
+    m_iCancelled = 0;
     m_pNoReply->clear();
     if (repository == nullptr || g_pcoDriver == nullptr) {
         SetConnectionStatus(0);
         return nullptr;
     }
+    m_iDone = 0;
+    m_iTotal = static_cast<int>(parameters(repository, &CScanRepoIf::uploadable).size());
     std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
     for (int i = 0; i < groups->count(); ++i)
-        lines->add(CombineGroupFromScanner(repository, *groups->get(i)));
+        lines->add(read_group(repository, *groups->get(i), &CScanRepoIf::uploadable));
+    m_iTotal = 0;
 
+    if (m_iCancelled)
+        return nullptr; // asked for: nothing is taken over, and nothing to report
     if (m_pNoReply->count() > 0) {
         // A value cut out of a missing reply would be made up: the set stays as it was.
         ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyUpload, 1) + join(*m_pNoReply));
@@ -159,28 +201,35 @@ DynGwStringPtrArray* CScanRepoIf::DataFromScanner(EwRepository* repository, int 
 }
 
 GwString CScanRepoIf::CombineGroupFromScanner(EwRepository* repository, const GwString& group) {
+    return read_group(repository, group, &CScanRepoIf::uploadable);
+}
+
+GwString CScanRepoIf::read_group(EwRepository* repository, const GwString& group,
+                                 int (CScanRepoIf::*test)(const GwString&) const) {
     GwString line = "3" + group;
     if (repository == nullptr || g_pcoDriver == nullptr)
         return line;
     std::unique_ptr<DynGwStringPtrArray> names(repository->list_of_param_names(group));
-    for (int i = 0; names && i < names->count(); ++i) {
+    for (int i = 0; names && i < names->count() && !m_iCancelled; ++i) {
         GwString name = *names->get(i);
-        if (!uploadable(name))
+        if (!(this->*test)(name))
             continue; // the map cannot ask for it: its value stays as it is
         if (!g_pcoDriver->PortOpen() || m_iSilent >= kMaxSilent) {
             // The port is gone, or the scanner has stopped answering: asking the rest would
             // only wait a time-out each, and nothing will be stored anyway.
             m_pNoReply->add(name);
-            continue;
+        } else {
+            GwString reply = query(name);
+            if (answered(name, reply)) {
+                m_iSilent = 0;
+                line +=
+                    RemoveGroupID(name, group) + m_pCmdMap->ExtractValue(name, reply, repository);
+            } else {
+                m_pNoReply->add(name);
+                ++m_iSilent;
+            }
         }
-        GwString reply = query(name);
-        if (!answered(name, reply)) {
-            m_pNoReply->add(name);
-            ++m_iSilent;
-            continue;
-        }
-        m_iSilent = 0;
-        line += RemoveGroupID(name, group) + m_pCmdMap->ExtractValue(name, reply, repository);
+        step();
     }
     return line;
 }
@@ -216,10 +265,23 @@ void CScanRepoIf::Data2Repo(EwRepository* repository, DynGwStringPtrArray* lines
 // Download and store
 
 int CScanRepoIf::Repo2Scanner(EwRepository* repository, int /*flag*/) {
+    m_iCancelled = 0;
     if (repository == nullptr)
         return 1;
     if (g_pcoDriver == nullptr || !g_pcoDriver->PortOpen())
         return 0;
+    m_iDone = 0;
+    m_iTotal = 0;
+    for (const GwString& name : parameters(repository, &CScanRepoIf::uploadable)) {
+        if (m_pCmdMap->GetWriteCmd(name).not_null())
+            ++m_iTotal;
+    }
+    const int sent = send_all(repository);
+    m_iTotal = 0;
+    return sent;
+}
+
+int CScanRepoIf::send_all(EwRepository* repository) {
     std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
     for (int g = 0; g < groups->count(); ++g) {
         std::unique_ptr<DynGwStringPtrArray> names(
@@ -249,9 +311,69 @@ int CScanRepoIf::Repo2Scanner(EwRepository* repository, int /*flag*/) {
                 lost_port_check(); // the driver reported why
                 return 0;
             }
+            if (!step())
+                return 0; // asked for: the scanner holds the set only in part
         }
     }
     return 1;
+}
+
+int CScanRepoIf::VerifyScanner(EwRepository* repository, DynGwStringPtrArray& differs) {
+    differs.clear();
+    m_pNoReply->clear();
+    m_iSilent = 0;
+    m_iCancelled = 0;
+    if (repository == nullptr || g_pcoDriver == nullptr || !g_pcoDriver->PortOpen())
+        return 0;
+    const std::vector<GwString> checked = parameters(repository, &CScanRepoIf::verifiable);
+    m_iDone = 0;
+    m_iTotal = static_cast<int>(checked.size());
+    // What the scanner holds, as text, for each parameter read back; taken: the repository
+    // took it as comparison value (a value the parameter does not allow shows as it came).
+    struct ReadBack {
+        GwString text;
+        bool taken;
+    };
+    std::map<std::string, ReadBack> read;
+    std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
+    for (int g = 0; g < groups->count() && !m_iCancelled; ++g) {
+        const GwString group = *groups->get(g);
+        const GwString line = read_group(repository, group, &CScanRepoIf::verifiable);
+        DynGwStringPtrArray names(30, 10);
+        DynGwStringPtrArray values(30, 10);
+        select_group(repository, group);
+        get_array_of_values(repository, group, line, &names, &values);
+        for (int k = 0; k < names.count() && k < values.count(); ++k) {
+            const bool taken = repository->set_prf_value(*names.get(k), *values.get(k), 1) != 0;
+            read[names.get(k)->str()] = {*values.get(k), taken};
+        }
+    }
+    m_iTotal = 0;
+    if (m_iCancelled)
+        return 0;
+
+    GwString listing;
+    for (const GwString& name : checked) {
+        if (m_pNoReply->find(name) >= 0)
+            continue;
+        // A reply the line parser found no value in counts as differing, as an empty value.
+        const auto it = read.find(name.str());
+        const bool taken = it != read.end() && it->second.taken;
+        if (taken && repository->value(name, 1) == repository->prf_value(name, 1))
+            continue;
+        differs.add(name);
+        listing += "\n" + name + ": " + repository->value(name, 0) + " / " +
+                   (taken              ? repository->prf_value(name, 0)
+                    : it != read.end() ? it->second.text
+                                       : GwString());
+    }
+    if (m_pNoReply->count() > 0) {
+        ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyVerify, 1) + join(*m_pNoReply));
+        lost_port_check();
+    }
+    if (differs.count() > 0)
+        ReceivedError_CB(CErrorHandler::error_msg(kErrVerifyDiffers, 0) + listing);
+    return differs.count() == 0 && m_pNoReply->count() == 0 ? 1 : 0;
 }
 
 int CScanRepoIf::parameter_set_storing(EwRepository* /*repository*/) {

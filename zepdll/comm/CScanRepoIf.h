@@ -35,6 +35,14 @@
 //     reported a port error) and gives 0; the caller then keeps the changed mark.
 //   - Once the port is gone (unplugged) the connection counts as lost: "NOCONNECT" and the
 //     transfer items disabled.
+//   - A download is not known to be stored until it is read back: VerifyScanner queries every
+//     parameter the download writes and names each whose scanner value differs (error 61).
+//
+// Progress and cancel: a Progress callback (SetProgress) is called after each parameter of an
+// upload, a download or a verify with the parameters done and all of them; its result 0 asks
+// to cancel. An upload then takes nothing over, a download stops after the write in progress,
+// a verify stops reading; each gives its failure result without a message, and Cancelled()
+// tells the caller why.
 #pragma once
 
 #include "CCmdMap.h"
@@ -42,7 +50,9 @@
 #include "DynGwStringPtrArray.h"
 #include "GwString.h"
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class EwRepository;
 class GwCore;
@@ -53,6 +63,8 @@ public:
     // and the parameter names.
     static constexpr unsigned kErrNoReplyUpload = 59;
     static constexpr unsigned kErrNoReplyDownload = 60;
+    static constexpr unsigned kErrVerifyDiffers = 61;
+    static constexpr unsigned kErrNoReplyVerify = 62;
     // An upload stops asking after this many queries in a row without reply.
     static constexpr int kMaxSilent = 3;
 
@@ -89,6 +101,26 @@ public:
     // "W0" (reply not used), then "M2". Always 0.
     int parameter_set_storing(EwRepository* repository);
 
+    // Reads back every parameter the download writes (the command map can query, cut and write
+    // it) and compares the scanner's value with the repository's coded value. The scanner's
+    // values are left in the comparison values (set_prf_value), so CParamCompare shows both as
+    // texts. 1 when every value read back equals the repository's. 0 otherwise:
+    //   - differs lists (in repository order) each parameter whose scanner value differs or
+    //     is not a value the parameter allows; error 61 is shown, a line per parameter with
+    //     both values as shown, sent first ("DCI: 42 / 500");
+    //   - NoReply() lists the parameters without reply; error 62 is shown with their names
+    //     (after kMaxSilent in a row the rest is not asked, only named);
+    //   - no driver, no open port or no repository; or cancelled (no message).
+    // The values and the changed mark are not touched.
+    int VerifyScanner(EwRepository* repository, DynGwStringPtrArray& differs);
+
+    // See "Progress and cancel" above. done runs from 1 to total within one transfer; the
+    // callback must not start an exchange of its own. An empty callback: never cancelled.
+    using Progress = std::function<int(int done, int total)>;
+    void SetProgress(Progress progress) { m_oProgress = std::move(progress); }
+    // 1 when the last upload, download or verify ended because the progress callback asked.
+    int Cancelled() const { return m_iCancelled; }
+
     // The scanner name to work with: the connected one ("RV-4400L" counts as "RV-4400") when
     // it occurs in the selected type or no type is selected; the selected one when nothing
     // is connected; otherwise errors 21, 22, 23, 26 with both configuration type names are
@@ -107,6 +139,9 @@ public:
 
     int IsConnected() const { return m_iConnected; }
     static GwString ConnectedScanner() { return m_sConnectedScanner; }
+    // The second word of the connected scanner's "W0" reply, its software version ("V2.13");
+    // empty while not connected or when the reply has none.
+    static GwString ConnectedVersion() { return m_sConnectedVersion; }
     // 1 when the last DataFromScanner stored the scanner's values, 0 when it stored nothing.
     int UploadComplete() const { return m_iUploadComplete; }
     // The parameters the last upload got no reply for, in query order.
@@ -119,6 +154,7 @@ public:
     static int ReceivedError_CB(const GwString& message);
 
     static GwString m_sConnectedScanner;
+    static GwString m_sConnectedVersion;
 
 protected:
     // Mode 1, open the port, "W1": 1 when the reply, or the next one, begins with "U".
@@ -135,6 +171,19 @@ protected:
 private:
     // 1 when the command map can query and cut the parameter.
     int uploadable(const GwString& name) const;
+    // 1 when the download writes the parameter and a verify can read it back.
+    int verifiable(const GwString& name) const;
+    // The parameters of the repository that pass the test, in transfer order.
+    std::vector<GwString> parameters(EwRepository* repository,
+                                     int (CScanRepoIf::*test)(const GwString&) const) const;
+    // The data line of a group from the replies to the queries of the parameters the test
+    // passes; those without reply are listed in NoReply(). Counts progress.
+    GwString read_group(EwRepository* repository, const GwString& group,
+                        int (CScanRepoIf::*test)(const GwString&) const);
+    // Counts one parameter done; 0 when the progress callback asks to cancel.
+    int step();
+    // The writes of a download, counting progress.
+    int send_all(EwRepository* repository);
     // Sends the parameter's query and gives the reply; a complete reply that is not the
     // parameter's (a late answer to an earlier query) is followed by one further read.
     GwString query(GwString& name);
@@ -148,4 +197,8 @@ private:
     std::unique_ptr<DynGwStringPtrArray> m_pNoReply;
     int m_iUploadComplete = 0;
     int m_iSilent = 0; // queries in a row without reply
+    Progress m_oProgress;
+    int m_iDone = 0;
+    int m_iTotal = 0; // 0: no transfer counts (a single CombineGroupFromScanner)
+    int m_iCancelled = 0;
 };

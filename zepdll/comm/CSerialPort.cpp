@@ -28,12 +28,11 @@ std::unique_ptr<CSerialPort> CSerialPort::Create(const GwString& name) {
     return std::make_unique<CQtSerialPort>();
 }
 
-GwString CSerialPort::SystemName(const GwString& name) {
-#if defined(__linux__)
+GwString CSerialPort::DeviceName(const GwString& name, Platform platform) {
     const GwString upper = name.to_upper();
-    if (upper.len() == 4 && upper.begins_with("COM") && upper[3] >= '1' && upper[3] <= '9')
+    if (platform == kLinux && upper.len() == 4 && upper.begins_with("COM") && upper[3] >= '1' &&
+        upper[3] <= '9')
         return GwString("/dev/ttyS") + static_cast<char>(upper[3] - 1);
-#endif
     return name;
 }
 

@@ -58,9 +58,14 @@ public:
     // same name wins. Gives 1, so that a file can register from a static initialiser.
     static int RegisterBuiltIn(const char* name, Maker maker);
 
-    // The platform's device name for a port name: on Linux "COM1" to "COM9" (any case) are
-    // "/dev/ttyS0" to "/dev/ttyS8"; every other name is returned as it is ("ttyUSB0" is
-    // completed by QSerialPort, "/dev/pts/7" is already a path).
+    // The device a port name opens on a platform. With Linux names "COM1" to "COM9" (any case)
+    // are "/dev/ttyS0" to "/dev/ttyS8"; on Windows, and for every other name, the name is
+    // passed through as it is ("COM3", "COM10"; "ttyUSB0" is completed by QSerialPort,
+    // "/dev/pts/7" is already a path).
+    enum Platform { kWindows, kLinux };
+    static GwString DeviceName(const GwString& name, Platform platform);
+    // DeviceName on the platform the program runs on (the platform part of the port layer,
+    // CSerialPort_unix.cpp / CSerialPort_win.cpp).
     static GwString SystemName(const GwString& name);
 
     // 1 when the line settings are well-formed: baud rate above 0, parity one of N, E, O, M, S

@@ -184,7 +184,9 @@ int CFileRepoIf::scriptfile_to_repository(const GwString& file, GwMessageBox*& b
     }
     CInfoBox shown(CErrorHandler::warning(8, 1) + file);
 
-    if (commandfile_to_repository(CInitMgr::scanner_sub_dir() + "3PRF1", 0) < 0) {
+    // The defaults go where the script goes: loading a comparison set must neither overwrite
+    // the current values nor leave the comparison values of earlier loads under it.
+    if (commandfile_to_repository(CInitMgr::scanner_sub_dir() + "3PRF1", form) < 0) {
         const int answer = CErrorHandler::Question(CErrorHandler::error_msg(49, 0),
                                                    CErrorHandler::error_msg(7, 0), kYesNo);
         if (answer == kAnswerNo) {

@@ -46,7 +46,7 @@ public:
     // --- Reading and writing ----------------------------------------------------------------
     // Loads a script file: the factory defaults first, then every "[Parameter]" line on top.
     // form 0 stores current values (set_value), any other form comparison values
-    // (set_prf_value); both in the coded form. Results:
+    // (set_prf_value), the defaults as well as the lines; both in the coded form. Results:
     //   1  loaded (also when some values were refused: warning 11 is shown once at the end);
     //      without a repository 1 and nothing done
     //   0  not loaded: empty name; file missing or without "[Parameter]" (error 12 + name is
@@ -134,6 +134,8 @@ public:
     // cancel gives empty and keeps the current name.
     GwString select_file(int save);
     GwString get_filename() const { return m_sFileName; }
+    // The repository the operations read and write (the caller's current one), or null.
+    EwRepository* repository() const { return *m_ppRepository; }
     void set_filename(const GwString& name) { m_sFileName = name; }
     void reset_filename() { m_sFileName.clear(); }
     // The frame's title up to its first "[", then "[" + the current file name (or "No File")
@@ -151,7 +153,6 @@ protected:
     int load_parameter_lines(GwLineReader& in, int form);
 
 private:
-    EwRepository* repository() const { return *m_ppRepository; }
     // Parses one data line of the group it names and stores its pairs; 1 when every store
     // was taken.
     int store_line(const GwString& group, const GwString& line, int form);

@@ -41,6 +41,7 @@ GwString CInitMgr::_LastZEPType;
 GwString CInitMgr::_Files[CInitMgr::kFiles];
 int CInitMgr::m_iLastFileIndex = 0;
 GwString CInitMgr::m_sInitFn;
+GwString CInitMgr::m_sInitPath;
 GwString CInitMgr::m_sProgramDir;
 GwString CInitMgr::m_sZEPVersionNbr;
 GwString CInitMgr::m_sScannerSubDir;
@@ -110,6 +111,7 @@ void CInitMgr::SetDefaults() {
         f.clear();
     m_iLastFileIndex = 0;
     m_sInitFn.clear();
+    m_sInitPath.clear();
     m_sProgramDir.clear();
     m_sZEPVersionNbr.clear();
     m_sScannerSubDir.clear();
@@ -156,7 +158,9 @@ int CInitMgr::ReadInitFile() {
     if (m_sInitFn.is_empty())
         return 0;
     const GwString user = UserInitFile();
-    const GwString path = user.not_null() && GwPath::is_file(user) != 0 ? user : ProgramInitFile();
+    GwString path = user.not_null() && GwPath::is_file(user) != 0 ? user : ProgramInitFile();
+    if (m_sInitPath.not_null())
+        path = m_sInitPath;
     GwLineReader reader;
     if (reader.open(path) == 0)
         return 0;
@@ -279,6 +283,8 @@ int CInitMgr::WriteInitTo(const GwString& path) {
 int CInitMgr::WriteInitFile() {
     if (m_sInitFn.is_empty())
         return 0;
+    if (m_sInitPath.not_null())
+        return WriteInitTo(m_sInitPath);
     const GwString user = UserInitFile();
     // Once the settings live in the user's directory they are read from there first, so that
     // copy is the one to keep up to date.

@@ -21,6 +21,8 @@
 // the settings are kept in the user's configuration directory (UserInitFile, for example
 // ~/.config/zepsetup/zepmain.ini), and a copy there is read first and written to from then on.
 // The file is replaced atomically: a failed write leaves the previous settings as they were.
+// A settings file named explicitly (m_sInitPath, the command-line tool's --settings) is the
+// only one read and written.
 #pragma once
 
 #include "GwString.h"
@@ -151,6 +153,7 @@ public:
     static GwString _Files[kFiles];
     static int m_iLastFileIndex;
     static GwString m_sInitFn;
+    static GwString m_sInitPath; // explicit settings file, empty: the rule above
     static GwString m_sProgramDir;
     static GwString m_sZEPVersionNbr;
     static GwString m_sScannerSubDir;

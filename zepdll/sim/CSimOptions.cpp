@@ -1,5 +1,7 @@
 #include "CSimOptions.h"
 
+#include "CSimScanner.h"
+
 #include <climits>
 
 namespace {
@@ -164,6 +166,17 @@ int CSimOptions::Set(const GwString& key, const GwString& value, GwString& error
         return flag(m_bGarbage);
     if (k == "store")
         return small(600000, m_iStoreMs);
+    if (k == "refuse") {
+        const GwString name = trimmed(value).to_upper();
+        for (const GwString& known : CSimScanner::Keys()) {
+            if (known == name) {
+                m_sRefuseKey = name;
+                return 1;
+            }
+        }
+        error = "refuse: not a parameter of the scanner: " + value;
+        return 0;
+    }
     if (k == "memory") {
         const GwString path = trimmed(value);
         if (path.is_empty()) {

@@ -24,6 +24,9 @@
 //   vanish-commands=N  the scanner vanishes after carrying out N commands (0: never)
 //   vanish-bytes=N     the scanner vanishes after receiving N bytes (0: never)
 //   garbage=on|off     at wrong line settings send garbage instead of staying silent (off)
+//   refuse=KEY         every write that would change the parameter KEY (a memory key such as
+//                      DCI or L3L) is refused, as a scanner refuses a value it cannot take:
+//                      nothing of that command is applied and the error register says 02
 //   store=MS           how long "M2" keeps the scanner busy (300)
 //   memory=FILE        the permanent memory lives in FILE: read at power-up, written by "M2"
 #pragma once
@@ -52,6 +55,7 @@ public:
     long m_lVanishCommands = 0;
     long m_lVanishBytes = 0;
     bool m_bGarbage = false;
+    GwString m_sRefuseKey; // upper case; empty: every valid write is taken
 
     int m_iStoreMs = 300;
     GwString m_sMemoryFile;

@@ -544,15 +544,11 @@ GwString CSimScanner::Execute(const GwString& command) {
         }
         return GwString();
     }
-    if (c[0] == 'L' && c.size() >= 2 && is_digit(c[1])) {
-        if (write_rule(m_working, c))
-            m_bChanged = true;
-        else
+    const bool rule = c[0] == 'L' && c.size() >= 2 && is_digit(c[1]);
+    if (rule || key_at_start(c)) {
+        if (refused(c))
             m_iError = 2;
-        return GwString();
-    }
-    if (key_at_start(c)) {
-        if (write_key(m_working, c))
+        else if (rule ? write_rule(m_working, c) : write_key(m_working, c))
             m_bChanged = true;
         else
             m_iError = 2;
@@ -608,6 +604,19 @@ std::string CSimScanner::evaluation_reply() {
     if (std::strcmp(rate, "000") != 0)
         reply += std::string(" ") + kEvaluatedCode;
     return reply;
+}
+
+bool CSimScanner::refused(const std::string& command) const {
+    const std::string& key = m_options.m_sRefuseKey.str();
+    if (key.empty())
+        return false;
+    // Tried on a copy: refused when the write would change the key's value.
+    Memory trial = m_working;
+    const bool rule = command[0] == 'L';
+    if (!(rule ? write_rule(trial, command) : write_key(trial, command)))
+        return false;
+    const auto before = m_working.find(key);
+    return before != m_working.end() && trial[key] != before->second;
 }
 
 int CSimScanner::write_key(Memory& memory, const std::string& command) {

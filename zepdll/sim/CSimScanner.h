@@ -121,6 +121,8 @@ private:
     std::string evaluation_reply();
     // 1 when the command was carried out, 0 when refused; into the given memory.
     static int write_key(Memory& memory, const std::string& command);
+    // 1 when the write command would change the key the options refuse (refuse=KEY).
+    bool refused(const std::string& command) const;
     static int write_rule(Memory& memory, const std::string& command);
     // Takes the [Memory] entries that a write would take into memory; gives their number.
     static int load_profile(GwProfile& file, Memory& memory);

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -125,11 +125,11 @@ TEST(GwAtomicFile, ReplacesTheTargetOnlyOnASuccessfulCommit) {
 }
 
 TEST(GwAtomicFile, UnwritableDirectoryDoesNotOpen) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write anywhere";
     TempDir dir;
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
                                                  std::filesystem::perms::owner_exec);
+    if (std::ofstream(dir.file("probe")).is_open())
+        GTEST_SKIP() << "this user may write anywhere (root)";
     GwAtomicFile out(GwString(dir.file("x.ini")));
     EXPECT_EQ(out.is_open() + out.commit(), 0);
 }
