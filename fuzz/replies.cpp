@@ -2,12 +2,13 @@
 // input is what arrives on the line. The first byte picks the reception (framed synchronous
 // reads, unframed reads, asynchronous polling, terminal mode) and the receive framing bytes;
 // the rest arrives as it is. What must hold: no message is longer than the port's input
-// queue, no framed message holds a framing byte, terminal mode hands on every byte, and
-// cutting any message for any kind of ZEP100 entry reads nothing outside it.
+// queue, no framed message holds a framing byte, terminal mode hands on every byte, cutting
+// any message for any kind of ZEP100 entry reads nothing outside it, and a value an upload
+// takes over from a message is one its parameter accepts and that the message carried: the
+// map's cut of it, printable, ending where the message ends.
 #include "CCmdMap.h"
 #include "CDriver.h"
-#include "EwDataSet.h"
-#include "EwString.h"
+#include "CScanRepoIf.h"
 #include "GwCore.h"
 #include "ScriptedPort.h"
 #include "Zep100.h"
@@ -29,14 +30,12 @@ std::vector<std::string> g_messages;
 // cutting with all 141 would make each run slow.
 const char* const kCut[] = {"RCL", "DCI", "K3F", "L3O", "L3L", "L3U", "L3C", "CVI"};
 
-// The entries of kCut as the ZEP100 command map has them, and their ZEP100 lengths (all a cut
-// asks of the parameter set): looking each cut up in the whole map and set would cost most of
-// a run.
-void load_cut_entries(CCmdMap& map, EwRepository& widths) {
+// The entries of kCut as the ZEP100 command map has them: looking each cut up in the whole map
+// would cost most of a run.
+std::string cut_entries() {
     CCmdMap full;
     full.InitializeFile(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/cmd.map");
     std::string text = "[GeneralInformation]\n[StartMapping]\n";
-    EwDataSet* group = new EwDataSet("");
     for (const char* entry : kCut) {
         for (int i = 0; i < full.Count(); ++i) {
             if (full.Name(i) != entry)
@@ -45,12 +44,8 @@ void load_cut_entries(CCmdMap& map, EwRepository& widths) {
             for (int f = 1; f <= CCmdMap::kFields; ++f)
                 text += full.Field(i, f).str() + (f < CCmdMap::kFields ? ";" : "\n");
         }
-        EwType* p = new EwString(entry, "STRING");
-        group->add_item(p);
-        group->set_length(entry, zep100_repository()->length(entry));
     }
-    widths.add_item(group);
-    map.InitializeText(text);
+    return text;
 }
 
 struct World {
@@ -58,14 +53,16 @@ struct World {
     CDriver driver{GwCore::of(&frame_object), [](const GwString&) { return 0; },
                    [](const GwString& data) { return g_messages.push_back(data.str()), 1; }, 0};
     std::shared_ptr<ScriptedPort::Line> line = std::make_shared<ScriptedPort::Line>();
-    CCmdMap map;
-    EwRepository widths;
+    std::unique_ptr<CScanRepoIf> transfer;
+    CCmdMap* map = nullptr;
 
     World() {
         ScriptedPort::Install(line);
         g_pcoDriver = &driver;
         driver.set_timeout(0);
-        load_cut_entries(map, widths);
+        transfer = std::make_unique<CScanRepoIf>(nullptr);
+        map = transfer->CmdMap();
+        map->InitializeText(cut_entries());
     }
 };
 
@@ -79,13 +76,34 @@ World& world() {
 }
 
 void cut_all(World& w, const GwString& message) {
+    EwRepository* repo = zep100_repository();
     for (const char* entry : kCut) {
         GwString name = entry;
         GwString reply = message;
-        const GwString value = w.map.ExtractValue(name, reply, &w.widths);
-        w.map.Fits(name, reply);
-        if (value.len() > reply.len() + 48) // 48: the widest of them
+        GwString cut = w.map->ExtractValue(name, reply, repo);
+        w.map->Fits(name, reply);
+        if (cut.len() > reply.len() + 48) // 48: the widest of them
             __builtin_trap();
+        GwString value;
+        if (!w.transfer->TakeReply(repo, name, reply, value))
+            continue;
+        if (w.map->IsString(name))
+            cut = cut(1, cut.len() - 2); // stored without its quotes
+        // Nothing left over: the message ends with the value's last character (before the
+        // "_" fill of a rule field; a quoted text with its quote).
+        GwString carried = w.map->IsString(name) ? GwString("\"") : value;
+        GwString tail = reply;
+        for (GwString* text : {&carried, &tail}) {
+            while (text->len() > 1 && (*text)[text->len() - 1] == '_')
+                *text = (*text)(0, text->len() - 2);
+        }
+        if (value != cut || !repo->set_value(name, value, 1) || repo->value(name, 1) != value ||
+            tail[tail.len() - 1] != carried[carried.len() - 1])
+            __builtin_trap();
+        for (int i = 0; i < value.len(); ++i) {
+            if (value[i] < 0x20 || value[i] > 0x7E)
+                __builtin_trap();
+        }
     }
 }
 

@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         options.m_iGarbleEvery = 2;
         options.m_iLongEvery = 3;
         options.m_iLoseEvery = 5;
+        options.m_iGarbleValueEvery = 4;
     }
     CSimScanner scanner(options);
     if (mode == 2) {

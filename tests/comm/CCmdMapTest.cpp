@@ -50,38 +50,62 @@ std::unique_ptr<EwRepository> sample_repo() {
     return repo;
 }
 
-// Cutting a value by type and kind. (A reply that lacks its marker gives an empty value: the
-// command map fuzz target; that it does not fit: the garbled replies of the transfer tests.)
-TEST(CmdMap, ExtractValueCutsByTypeAndKind) {
+// Cutting a value by type and kind, and the strict reading an upload takes over: marker at
+// the start, the form of the kind, nothing left over. (A reply that lacks its marker gives an
+// empty value: the command map fuzz target; what else an upload refuses: the transfer tests.)
+TEST(CmdMap, ExtractValueCutsAndTakeValueReadsStrictly) {
     CCmdMap map;
     ASSERT_EQ(map.InitializeText(kMap), 1);
     auto repo = sample_repo();
-    // name, reply, value, fits
-    const std::tuple<const char*, const char*, std::string, int> rows[] = {
-        {"S4", "S47", "0007", 1},      // filled with zeros
-        {"S2", "S212345", "12345", 1}, // never shortened
-        {"S2", "xxS205S299", "05S299", 1},
-        {"E", "42", "042", 1}, // an empty marker stands at the start
-        {"HUGE", "H7", std::string(CCmdMap::kMaxWidth - 1, '0') + "7", 1},
-        {"NI", "NI=0042xyz", "0042", 1}, // INT: the number, filled
-        {"NS", "NS=1D00", "1D00", 1},
-        {"NX", "NX=5", "", 1},  // another kind
-        {"NI", "NI500", "", 0}, // without the search text
-        {"DI", "L3O04C2", "2", 1},
-        {"DS", "L3O04UAB", "AB___", 1},
-        {"DR", "L3O04L5-12", "05-12", 1},
-        {"DI", "L3O04", "0", 1}, // a dependent field the reply lacks is 0
-        {"DX", "L3O04Q1", "", 1},
-        {"ST", "ST\"AB C\"", "\"AB C\"", 1},
-        {"BAD", "B5", "", 0},   // unknown type
-        {"SHORT", "S5", "", 0}, // too few fields
-        {"NOPE", "NOPE5", "0", 0}};
-    for (const auto& [param, text, value, fits] : rows) {
+    // name, reply, cut value, fits, strictly taken value ("-": refused)
+    const std::tuple<const char*, const char*, std::string, int, std::string> rows[] = {
+        {"S4", "S47", "0007", 1, "0007"},       // filled with zeros
+        {"S2", "S212345", "12345", 1, "12345"}, // never shortened
+        {"S2", "xxS205S299", "05S299", 1, "-"}, // something in front of the marker
+        {"S2", "S2", "00", 1, "-"},             // no value
+        {"E", "42", "042", 1, "042"},           // an empty marker stands at the start
+        {"HUGE", "H7", std::string(CCmdMap::kMaxWidth - 1, '0') + "7", 1,
+         std::string(CCmdMap::kMaxWidth - 1, '0') + "7"},
+        {"NI", "NI=0042", "0042", 1, "0042"}, // INT: the number, filled
+        {"NI", "NI=0042xyz", "0042", 1, "-"}, // ... and nothing behind it
+        {"NI", "NI=", "0000", 1, "-"},
+        {"NI", "NI=1234567890", "1234567890", 1, "-"}, // beyond nine digits
+        {"NS", "NS=1D00", "1D00", 1, "1D00"},
+        {"NX", "NX=5", "", 1, "-"},        // another kind
+        {"NI", "NI500", "", 0, "-"},       // without the search text
+        {"NI", "NIx=500", "0500", 1, "-"}, // the search text not right behind the marker
+        {"DI", "L3O04C2", "2", 1, "2"},
+        {"DI", "L3O04C2x", "2", 1, "-"},
+        {"DS", "L3O04UAB", "AB___", 1, "AB___"},
+        {"DR", "L3O04L5-12", "05-12", 1, "05-12"},
+        {"DR", "L3O04L13___", "13___", 1, "13___"},
+        {"DR", "L3O04L10-2x", "10-02", 1, "-"},
+        {"DR", "L3O04L1x-12", "1x-12", 1, "-"},
+        {"DI", "L3O04", "0", 0, "-"}, // a dependent field the reply lacks is cut as 0
+        {"DX", "L3O04Q1", "", 1, "-"},
+        {"ST", "ST\"AB C\"", "\"AB C\"", 1, "\"AB C\""},
+        {"ST", "ST\"\"", "\"\"", 1, "\"\""},
+        {"ST", "ST\"AB", "\"AB", 1, "-"}, // the closing quote lost
+        {"ST", "ST\"A\"B\"", "\"A\"B\"", 1, "-"},
+        {"BAD", "B5", "", 0, "-"},   // unknown type
+        {"SHORT", "S5", "", 0, "-"}, // too few fields
+        {"NOPE", "NOPE5", "0", 0, "-"}};
+    for (const auto& [param, text, value, fits, taken] : rows) {
+        SCOPED_TRACE(std::string(param) + " " + text);
         GwString name = param;
         GwString reply = text;
-        EXPECT_EQ(map.ExtractValue(name, reply, repo.get()).str(), value) << param << " " << text;
-        EXPECT_EQ(map.Fits(name, reply), fits) << param << " " << text;
+        EXPECT_EQ(map.ExtractValue(name, reply, repo.get()).str(), value);
+        EXPECT_EQ(map.Fits(name, reply), fits);
+        GwString strict = "-";
+        GwString dependent;
+        EXPECT_EQ(map.TakeValue(name, reply, repo.get(), strict, dependent), taken != "-");
+        EXPECT_EQ(strict.str(), taken);
     }
+    GwString name = "DI";
+    GwString value;
+    GwString dependent;
+    ASSERT_EQ(map.TakeValue(name, "L3O04C2", repo.get(), value, dependent), 1);
+    EXPECT_EQ(dependent.str(), "O04") << "the fields between the marker and the value";
 }
 
 TEST(CmdMap, FieldsAreSplitByPosition) {
@@ -111,9 +135,6 @@ TEST(CmdMap, LookupsOfNamesAndFailedReads) {
     EXPECT_EQ(map.GetQueryCmd(nope).str() + map.GetWriteCmd(nope).str(), "");
     EXPECT_EQ(map.IsDependent(nope) + map.IsString(nope), 2);
     EXPECT_EQ(map.Contains(nope) + map.HasKnownType(nope), 0);
-    // Known names answer by their type.
-    EXPECT_EQ(map.IsDependent("DI") * 10 + map.IsString("DI"), 10);
-    EXPECT_EQ(map.IsDependent("ST") * 10 + map.IsString("ST"), 1);
     EXPECT_EQ(map.HasKnownType("BAD") * 10 + map.HasKnownType("S4"), 1);
     // Names are compared exactly.
     for (GwString other : {GwString("ni"), GwString("NIX"), GwString("N")})

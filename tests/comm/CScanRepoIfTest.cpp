@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -108,8 +109,9 @@ TEST_F(ScanRepoIfTest, ConnectionChecksTheScannerAndLoadsItsMap) {
         EXPECT_EQ(driver->PortOpen(), 1) << "the port stays open after a failed check or map";
         EXPECT_EQ(transfer.CmdMap()->Count(), result ? 141 : 0);
     }
-    EXPECT_EQ(driver->GetMode(), 1);
-    EXPECT_EQ(driver->Lookup(), 100);
+    // Connected, the terminal's mode polls every 100 ms.
+    ASSERT_EQ(driver->set_mode(3), 1);
+    EXPECT_EQ(driver.frame()->object()->findChild<QTimer*>()->interval(), 100);
 }
 
 TEST_F(ScanRepoIfTest, PortNoneOpensNothingAndWarns) {
@@ -149,21 +151,6 @@ TEST_F(ScanRepoIfTest, BeforeTheDriverHasAFrameTheConnectionFailsAtOnce) {
     g_pcoDriver = saved;
 }
 
-TEST_F(ScanRepoIfTest, CreatesADriverWhenThereIsNoneAndDetachesItsCallbacksAtTheEnd) {
-    CDriver* saved = std::exchange(g_pcoDriver, nullptr);
-    { CScanRepoIf transfer(frame()); }
-    ASSERT_NE(g_pcoDriver, nullptr);
-    delete std::exchange(g_pcoDriver, saved); // the program's main owns it
-    {
-        CScanRepoIf transfer(frame());
-        driver->set_window(frame(), CScanRepoIf::ReceivedError_CB, CScanRepoIf::ReceivedData_CB);
-    }
-    EXPECT_EQ(driver->GetFrame(), frame()) << "the driver and its frame stay";
-    ASSERT_EQ(driver->initialise("COM1", "9600,X,8,1"), 0);
-    EXPECT_TRUE(box_texts().empty()) << "the error callback is gone";
-    driver->set_window(driver.frame(), nullptr, nullptr);
-}
-
 TEST_F(ScanRepoIfTest, UploadStopsAskingAScannerThatFellSilent) {
     answer_as(framed("U0"), "RV-4400");
     CScanRepoIf transfer(frame());
@@ -181,6 +168,58 @@ TEST_F(ScanRepoIfTest, UploadStopsAskingAScannerThatFellSilent) {
     ASSERT_EQ(box_texts().size(), 1u);
     EXPECT_EQ(box_texts()[0].find(CErrorHandler::error_msg(59, 1).str() + "RCL, DCC, DCI, DCL, "),
               0u);
+}
+
+// What a reply must be for an upload to take its value over, with the ZEP100 map: the form
+// of the map entry with nothing left over, printable characters, a value the parameter
+// accepts in the length the data line reads, and dependent fields that are fields of the
+// rule. (Line errors in every kind of field, through the simulated scanner: the transfer
+// tests.)
+TEST_F(ScanRepoIfTest, TakeReplyTakesOnlyWhatTheReplyCarriesAndTheParameterAccepts) {
+    CScanRepoIf transfer(frame());
+    ASSERT_EQ(transfer.CmdMap()->InitializeFile(ZEP_PROGRAM_DIR "/ZEP100/cmd.map"), 1);
+    auto repo = zep100_repo();
+    // parameter, reply, value taken ("-": the reply does not count)
+    const char* const rows[][3] = {{"RCL", "RCL03", "03"},
+                                   {"RCL", "RCL11", "-"}, // not a code
+                                   {"LKS", "LKS;;", "-"},
+                                   {"DCL", "DCLF", "F"}, // longer than the field
+                                   {"DCI", "DCI=500", "0500"},
+                                   {"DCI", "DCI=10000", "-"}, // beyond the bounds
+
+                                   {"DCI", "DCI=5\xB0", "-"},
+                                   {"ROT", "ROT=1000", "-"},
+                                   {"ROT", "ROT=900", "0900"}, // an excluded number
+                                   {"L3L", "L3O04L05-12", "05-12"},
+                                   {"L3L", "L3O04L123-45", "-"},
+                                   {"L3U", "L3O04U4142", "4142"},
+                                   {"L3U", "L3O04U4100", "4100"},
+                                   {"L3U", "L3O04U41", "-"},
+                                   {"L3U", "L3O04U8000", "-"}, // above 7F
+                                   {"L3U", "L3O04U4G00", "-"},
+                                   {"L3C", "L3O04C2", "2"},
+                                   {"L3C", "L3O04C7", "-"},
+                                   {"L3C", "L3O0xC2", "-"}, // a field the rule refuses
+                                   {"L3C", "L3O11C2", "-"},
+                                   {"L3C", "L3O04XC2", "-"}, // no field of the rule
+                                   {"L3O", "L3O04", "04"},
+                                   {"K3F", "K3F=1D00", "1D00"},
+                                   {"K3F", "K3F=1D", "-"},
+                                   {"K3F", "K3F=1D0", "-"},
+                                   {"K3F", "K3F=41424300", "-"},
+                                   {"CVI", "CVI\"AB C\"", "AB C"},
+
+                                   {"H0E", "H0E\"1234567890123456789012345\"", "-"},
+                                   {"LKS", "LKS;", ";"},
+                                   {"GNNONAME", "GN1", "1"},
+                                   {"GNNONAME", "GN3", "-"},
+                                   {"FDNONAME", "FD=5", "-"}};
+    for (const auto& [name, reply, taken] : rows) {
+        SCOPED_TRACE(std::string(name) + " " + reply);
+        GwString value = "-";
+        EXPECT_EQ(transfer.TakeReply(repo.get(), name, reply, value), std::string(taken) != "-");
+        EXPECT_EQ(value.str(), taken);
+    }
 }
 
 // (A write the port refuses mid-download: the transfer tests.)

@@ -57,7 +57,6 @@ public:
 
     CDriver* operator->() const { return m_driver.get(); }
     GwCore* frame() const { return GwCore::of(m_frame.get()); }
-    void destroy_frame() { m_frame.reset(); } // the driver must notice that its frame is gone
 
 private:
     std::unique_ptr<QWidget> m_frame;

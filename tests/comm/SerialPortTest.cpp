@@ -18,7 +18,7 @@
 
 namespace {
 
-TEST(SerialPort, NamesAndLineSettings) {
+TEST(SerialPort, Names) {
     // Linux names the first nine COM ports by their devices; Windows opens every name as given.
     const std::tuple<const char*, const char*, const char*> names[] = {
         {"COM1", "/dev/ttyS0", "COM1"}, {"COM9", "/dev/ttyS8", "COM9"},
@@ -31,17 +31,35 @@ TEST(SerialPort, NamesAndLineSettings) {
         EXPECT_EQ(CSerialPort::SystemName(port).str(), linux_name) << "this platform's part";
 #endif
     }
-    // baud, parity, data bits, stop bits, bits a character (0: refused)
-    const std::tuple<int, char, int, int, int> lines[] = {
-        {9600, 'N', 8, 1, 10}, {300, 'O', 7, 2, 11}, {9600, 'n', 8, 1, 10}, {110, 'S', 5, 1, 8},
-        {9600, 'X', 8, 1, 0},  {9600, 'N', 9, 1, 0}, {9600, 'N', 4, 1, 0},  {9600, 'N', 8, 3, 0},
-        {9600, 'N', 8, 0, 0},  {0, 'N', 8, 1, 0}};
-    for (const auto& [baud, parity, data, stop, bits] : lines) {
-        EXPECT_EQ(CSerialPort::CheckLine(baud, parity, data, stop) *
-                      CSerialPort::CharBits(parity, data, stop),
-                  bits)
-            << baud << parity << data << stop;
+}
+
+// The settings text read by position, as the settings file, the port dialogs and the
+// auto-baud table write it; the mode text shows the characters as they stood.
+TEST(LineSettings, ReadByPositionCheckedAndCounted) {
+    // text, settings read ("" when not valid), mode text of COM1, bits a character
+    const std::tuple<const char*, const char*, const char*, int> rows[] = {
+        {"9600 ,N,8,1", "9600,N,8,1", "baud=9600 parity=N data=8 stop=1", 10},
+        {"19200,e,7,2", "19200,E,7,2", "baud=19200 parity=E data=7 stop=2", 11},
+        {"110,s,5,1", "110,S,5,1", "baud=110 parity=S data=5 stop=1", 8},
+        {"9600,X,8,1", "", "baud=9600 parity=X data=8 stop=1", 0},
+        {"9600,N,9,1", "", "baud=9600 parity=N data=9 stop=1", 0},
+        {"9600,N,8,3", "", "baud=9600 parity=N data=8 stop=3", 0},
+        {"9600,N,x,1", "", "baud=9600 parity=N data=x stop=1", 0},
+        {"9600", "", "baud=9600 parity=9 data=0 stop=", 0},
+        {"", "", "baud=0 parity= data= stop=", 0}};
+    for (const auto& [text, read, mode, bits] : rows) {
+        SCOPED_TRACE(text);
+        const CLineSettings line = CLineSettings::Parse(text);
+        EXPECT_EQ(line.IsValid() ? line.Text().str() : "", read);
+        EXPECT_EQ(CLineSettings::ModeText("COM1", text).str(), std::string("COM1: ") + mode);
+        EXPECT_EQ(line.IsValid() * line.CharBits(), bits);
+        if (line.IsValid()) {
+            EXPECT_EQ(CLineSettings::Parse(line.Text()), line) << "its own text reads back";
+        }
     }
+    // Wire time, rounded up: one 11-bit character at 300 baud. (At 38400: the transfer tests'
+    // flood.)
+    EXPECT_EQ(CLineSettings(300, 'E', 8, 1).WireMs(1), 37);
 }
 
 TEST(SerialPort, FactoryPicksTheImplementationByName) {
@@ -98,9 +116,7 @@ TEST_F(SerialPortReal, InputQueueHoldsAtMost4096BytesUntilPurged) {
 TEST_F(SerialPortReal, ReportsTheOtherSideGoingAwayWithoutSpinning) {
     pty.close_master();
     ASSERT_TRUE(WaitFor([&] { return port->BytesWaiting() < 0; }));
-    EXPECT_TRUE(port->LastError() == CSerialPort::kRead ||
-                port->LastError() == CSerialPort::kResource)
-        << port->LastError();
+    EXPECT_EQ(port->LastError(), CSerialPort::kResource) << "a device that went away";
     EXPECT_EQ(port->IsOpen(), 1);
     unsigned char b = 0;
     EXPECT_EQ(port->Write("W0", 2) + port->ReadByte(b), 0);

@@ -56,11 +56,10 @@ public:
         return 1;
     }
     int IsOpen() const override { return m_line->is_open ? 1 : 0; }
-    int SetLine(int baud, char parity, int dataBits, int stopBits) override {
+    int SetLine(const CLineSettings& settings) override {
         if (m_line->line_fails)
             return fail(kUnsupported);
-        m_line->settings = std::to_string(baud) + "," + parity + "," + std::to_string(dataBits) +
-                           "," + std::to_string(stopBits);
+        m_line->settings = settings.Text().str();
         return 1;
     }
     int BytesWaiting() override {

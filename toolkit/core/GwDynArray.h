@@ -45,14 +45,6 @@ public:
     int count() const { return static_cast<int>(m_slots.size()); }
     int grow_step() const { return m_grow; }
 
-    // Drops slot i (later slots move down one place) without deleting what it points to;
-    // 0 when i is out of range.
-    int remove_slot(int i) {
-        if (i < 0 || i >= count())
-            return 0;
-        m_slots.erase(m_slots.begin() + i);
-        return 1;
-    }
     void clear_slots() { m_slots.clear(); }
 
 private:

@@ -1,9 +1,17 @@
 #include "GwBinder.h"
 
 #include "GwCore.h"
+#include "GwSpinBox.h"
 
-#include <QPointer>
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <unordered_map>
 
@@ -19,6 +27,11 @@ GwBinder::GwBinder(QObject* element, GwCore* core)
     : QObject(element), m_element(element), m_core(core) {
     registry()[element] = this;
     element->installEventFilter(this);
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(element))
+        watch_keys_of(spin->findChild<QLineEdit*>());
+    if (auto* combo = qobject_cast<QComboBox*>(element))
+        watch_keys_of(combo->lineEdit());
+    connect_activation();
 }
 
 GwBinder::~GwBinder() {
@@ -33,6 +46,38 @@ GwBinder::~GwBinder() {
 GwBinder* GwBinder::of(const QObject* element) {
     const auto it = registry().find(element);
     return it == registry().end() ? nullptr : it->second;
+}
+
+// The signal that means the user activated the element, for each kind that has one.
+void GwBinder::connect_activation() {
+    QObject* o = m_element;
+    if (auto* a = qobject_cast<QAction*>(o))
+        connect(a, &QAction::triggered, this, &GwBinder::activated);
+    else if (auto* button = qobject_cast<QAbstractButton*>(o))
+        connect(button, &QAbstractButton::clicked, this, &GwBinder::activated);
+    else if (auto* combo = qobject_cast<QComboBox*>(o))
+        connect(combo, &QComboBox::activated, this, &GwBinder::activated);
+    else if (auto* spin = qobject_cast<GwSpinBox*>(o))
+        connect(spin, &GwSpinBox::activated, this, &GwBinder::activated);
+    else if (auto* number = qobject_cast<QSpinBox*>(o))
+        connect(number, &QSpinBox::valueChanged, this, &GwBinder::activated);
+    else if (auto* edit = qobject_cast<QLineEdit*>(o))
+        connect(edit, &QLineEdit::editingFinished, this, &GwBinder::activated);
+    else if (auto* slider = qobject_cast<QAbstractSlider*>(o))
+        connect(slider, &QAbstractSlider::valueChanged, this, &GwBinder::activated);
+    else if (auto* tabs = qobject_cast<QTabWidget*>(o))
+        connect(tabs, &QTabWidget::currentChanged, this, &GwBinder::activated);
+    else if (auto* list = qobject_cast<QListWidget*>(o))
+        connect(list, &QListWidget::currentRowChanged, this, &GwBinder::activated);
+    else if (auto* tree = qobject_cast<QTreeWidget*>(o))
+        connect(tree, &QTreeWidget::currentItemChanged, this, &GwBinder::activated);
+}
+
+void GwBinder::activated() {
+    if (m_core == nullptr)
+        return;
+    GwEvent event(GwACTIVATE);
+    m_core->fire(GwCB_ACTIVATE, &event);
 }
 
 void GwBinder::watch_keys_of(QObject* inner) {

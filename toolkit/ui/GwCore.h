@@ -219,13 +219,11 @@ private:
     struct Run;
 
     GwCore(QObject* object, bool belongs_to_element);
-    void attach(QObject* object);
-    void connect_signals();
+    void end_run();
     bool handle_event(QObject* watched, QEvent* event); // from GwBinder; true swallows it
     void element_destroyed();                           // from GwBinder
     void apply_slider();
     void list_sort();
-    GwCore* search(const GwString& id, bool into_nested) const;
 
     GwBinder* m_binder = nullptr;
     bool m_belongs_to_element;
@@ -239,5 +237,4 @@ private:
     double m_slider_start = 0.0;
     double m_slider_end = 100.0;
     double m_slider_value = 0.0;
-    GwString m_free_text; // shown by a combo or spin box with no current item
 };

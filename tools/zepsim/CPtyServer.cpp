@@ -1,6 +1,6 @@
 #include "CPtyServer.h"
 
-#include "CSerialPort.h"
+#include "CLineSettings.h"
 
 #include <QCoreApplication>
 
@@ -121,9 +121,9 @@ int CPtyServer::Start(GwString& error) {
     termios tio{};
     if (tcgetattr(m_iOwnSlave, &tio) == 0) {
         cfmakeraw(&tio);
-        cfsetispeed(&tio, speed_of(m_device.LineBaud()));
-        cfsetospeed(&tio, speed_of(m_device.LineBaud()));
-        if (m_device.LineStopBits() == 2)
+        cfsetispeed(&tio, speed_of(m_device.Line().m_iBaud));
+        cfsetospeed(&tio, speed_of(m_device.Line().m_iBaud));
+        if (m_device.Line().m_iStopBits == 2)
             tio.c_cflag |= CSTOPB;
         tcsetattr(m_iOwnSlave, TCSANOW, &tio);
     }
@@ -142,13 +142,12 @@ void CPtyServer::readable() {
     // The settings the program has applied on its side, as far as a pseudo-terminal has them.
     termios tio{};
     if (tcgetattr(m_iMaster, &tio) == 0)
-        m_device.SetHostLine(baud_of(cfgetospeed(&tio)), 0, 0, (tio.c_cflag & CSTOPB) ? 2 : 1);
+        m_device.SetHostLine(
+            CLineSettings(baud_of(cfgetospeed(&tio)), '\0', 0, (tio.c_cflag & CSTOPB) ? 2 : 1));
+    const CLineSettings& line = m_device.Line();
     const bool wire = m_device.Options().m_bWireTime;
     const long long charNs =
-        wire ? static_cast<long long>(CSerialPort::CharBits(
-                   m_device.LineParity(), m_device.LineDataBits(), m_device.LineStopBits())) *
-                   1000000000LL / m_device.LineBaud()
-             : 0;
+        wire ? static_cast<long long>(line.CharBits()) * 1000000000LL / line.m_iBaud : 0;
     // A pseudo-terminal hands the bytes over at once; on the line each takes its wire time,
     // one after the other, and the scanner acts on a command once its last byte is in.
     long long arrived = std::max(now(), m_llLineInFree);

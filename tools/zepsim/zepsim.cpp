@@ -25,9 +25,11 @@ const char* const kUsage =
     "  --no-wire              no wire time per character\n"
     "  --lose N               every Nth reply is lost\n"
     "  --garble N             every Nth reply arrives garbled\n"
+    "  --garble-value N       every Nth reply arrives with one byte of its value changed\n"
     "  --slow N               every Nth reply comes late by --slow-delay MS (4000)\n"
     "  --nostop N             every Nth reply comes without its stop byte\n"
     "  --long N               every Nth reply is longer than the 4096-byte input queue\n"
+    "  --flood N              every Nth reply is 30000 characters without a stop byte\n"
     "  --vanish-commands N    vanish (close the port and exit) after N commands\n"
     "  --vanish-bytes N       vanish after receiving N bytes\n"
     "  --garbage              at wrong line settings send garbage instead of silence\n"
@@ -48,10 +50,12 @@ const Flag kFlags[] = {{"--line", "line"},
                        {"--wire", "wire"},
                        {"--lose", "lose"},
                        {"--garble", "garble"},
+                       {"--garble-value", "garble-value"},
                        {"--slow", "slow"},
                        {"--slow-delay", "slowdelay"},
                        {"--nostop", "nostop"},
                        {"--long", "long"},
+                       {"--flood", "flood"},
                        {"--vanish-commands", "vanish-commands"},
                        {"--vanish-bytes", "vanish-bytes"},
                        {"--refuse", "refuse"},
@@ -106,8 +110,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", server.SlavePath().cc());
     std::fflush(stdout);
     const CSimScanner& device = server.Device();
-    std::fprintf(stderr, "zepsim: %s %s at %d,%c,%d,%d on %s\n", device.Options().m_sModel.cc(),
-                 device.Options().m_sVersion.cc(), device.LineBaud(), device.LineParity(),
-                 device.LineDataBits(), device.LineStopBits(), server.SlavePath().cc());
+    std::fprintf(stderr, "zepsim: %s %s at %s on %s\n", device.Options().m_sModel.cc(),
+                 device.Options().m_sVersion.cc(), device.Line().Text().cc(),
+                 server.SlavePath().cc());
     return app.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "CDriver.h"
 #include "CInitMgr.h"
+#include "CLineSettings.h"
 #include "GwCore.h"
 
 namespace {
@@ -120,7 +121,7 @@ GwString CAutoBaudDetect::TryToConnect(const GwString& settings) {
     }
     if (m_pParameter != nullptr)
         m_pParameter->set_text("Parameter: " + settings);
-    g_pcoDriver->set_timeout(ProbeTimeout(GwAtoi(settings.cc())));
+    g_pcoDriver->set_timeout(ProbeTimeout(CLineSettings::Parse(settings).m_iBaud));
     g_pcoDriver->WriteFramed("W0");
     const GwString answer = g_pcoDriver->Read();
     return answer.contains("RV") ? answer : GwString();

@@ -38,6 +38,43 @@ void split_locator(const GwString& locator, GwString& search, GwString& kind) {
     }
 }
 
+// The number of a text of decimal digits and nothing else, without leading zeros; false for
+// any other text and for numbers beyond nine digits.
+bool plain_number(const GwString& text, GwString& number) {
+    if (text.is_empty())
+        return false;
+    for (int i = 0; i < text.len(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    int first = 0;
+    while (first < text.len() - 1 && text[first] == '0')
+        ++first;
+    number = text.from(first);
+    return number.len() <= 9;
+}
+
+// 1 when the whole text is a range field: digits, optionally "-" and digits, then "_" fill.
+bool range_field(const GwString& text) {
+    int i = 0;
+    auto digits = [&text, &i] {
+        const int from = i;
+        while (i < text.len() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i > from;
+    };
+    if (!digits())
+        return false;
+    if (i < text.len() && text[i] == '-') {
+        ++i;
+        if (!digits())
+            return false;
+    }
+    while (i < text.len() && text[i] == '_')
+        ++i;
+    return i == text.len();
+}
+
 } // namespace
 
 CCmdMap::CCmdMap() : m_pNames(std::make_unique<DynGwStringPtrArray>(10, 10)) {
@@ -147,13 +184,12 @@ int CCmdMap::Fits(const GwString& name, const GwString& reply) const {
     const GwString part = after(reply, field(i, kMarker), found);
     if (!found)
         return 0;
-    if (type == "NORMAL") {
-        GwString search, kind;
-        split_locator(field(i, kLocator), search, kind);
-        after(part, search, found);
-        return found ? 1 : 0;
-    }
-    return 1;
+    if (type == "SIMPLE")
+        return 1;
+    GwString search, kind;
+    split_locator(field(i, kLocator), search, kind);
+    after(part, search, found);
+    return found ? 1 : 0;
 }
 
 GwString CCmdMap::ExtractValue(GwString& name, GwString& reply, EwRepository* repo) {
@@ -199,4 +235,62 @@ GwString CCmdMap::ExtractValue(GwString& name, GwString& reply, EwRepository* re
     if (kind.contains("RNG"))
         return CUtils::PadRight(CUtils::ExtractRange(part, 2), width, '_');
     return GwString();
+}
+
+int CCmdMap::TakeValue(GwString& name, const GwString& reply, EwRepository* repo, GwString& value,
+                       GwString& dependent) const {
+    const int width = repo != nullptr ? std::clamp(repo->length(name).to_int(), 0, kMaxWidth) : 0;
+    const int i = SearchQMVCmd(name);
+    if (i < 0)
+        return 0;
+    const GwString type = field(i, kType);
+    if (type == "STRING") {
+        const GwString& locator = field(i, kLocator);
+        const GwString text = reply.from(locator.len());
+        if (!reply.begins_with(locator) || text.len() < 2 || text[0] != '"' ||
+            text.first('"', 1) != text.len() - 1)
+            return 0;
+        value = text;
+        dependent.clear();
+        return 1;
+    }
+    const GwString& marker = field(i, kMarker);
+    if ((type != "SIMPLE" && type != "NORMAL" && type != "DPNDNT") || !reply.begins_with(marker))
+        return 0;
+    GwString part = reply.from(marker.len());
+    if (type == "SIMPLE") {
+        if (part.is_empty())
+            return 0;
+        value = CUtils::PadLeft(part, width);
+        dependent.clear();
+        return 1;
+    }
+
+    GwString search, kind;
+    split_locator(field(i, kLocator), search, kind);
+    const int at = search.is_empty() ? 0 : part.first(search);
+    if (at < 0 || (type == "NORMAL" && at != 0))
+        return 0;
+    const GwString before = part(0, at - 1);
+    part = part.from(at + search.len());
+    GwString number;
+    GwString taken;
+    if (part.is_empty()) {
+        return 0;
+    } else if (kind.contains("INT")) {
+        if (!plain_number(part, number))
+            return 0;
+        taken = CUtils::PadLeft(number, width);
+    } else if (kind.contains("STR")) {
+        taken = type == "NORMAL" ? part : CUtils::PadRight(part, width, '_');
+    } else if (type == "DPNDNT" && kind.contains("RNG")) {
+        if (!range_field(part))
+            return 0;
+        taken = CUtils::PadRight(CUtils::ExtractRange(part, 2), width, '_');
+    } else {
+        return 0;
+    }
+    value = taken;
+    dependent = before;
+    return 1;
 }

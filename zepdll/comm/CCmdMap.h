@@ -76,10 +76,26 @@ public:
     // 1 when the entry's type is one of SIMPLE, NORMAL, DPNDNT, STRING.
     int HasKnownType(const GwString& name) const;
     // 1 when reply holds what ExtractValue cuts from for name: the marker (SIMPLE, NORMAL,
-    // DPNDNT), then the search text (NORMAL), or the locator (STRING). 0 otherwise and for a
-    // name not in the map.
-    //   DCI=500 for DCI -> 1       DCC2 for DCI -> 0       L3O04 for L3C (DPNDNT) -> 1
+    // DPNDNT), then the search text (NORMAL, DPNDNT), or the locator (STRING). 0 otherwise and
+    // for a name not in the map.
+    //   DCI=500 for DCI -> 1     DCC2 for DCI -> 0     L3O04C2 for L3C -> 1     L3O04 -> 0
     int Fits(const GwString& name, const GwString& reply) const;
+    // The value of name read strictly out of a reply: 1 and value (as ExtractValue gives it)
+    // when the reply is exactly what the entry describes, with nothing in front of the marker
+    // and nothing left over behind the value:
+    //   SIMPLE   marker, value
+    //   NORMAL   marker, search text, then the value: INT decimal digits only, STR the rest
+    //   DPNDNT   marker, other fields (given in dependent), the first search text, then the
+    //            value: INT digits only, STR the rest, RNG digits, optionally "-" and
+    //            digits, then "_" fill
+    //   STRING   locator, then the value: a text in double quotes without quotes inside
+    // The value is never empty (an empty text in quotes is two quotes).
+    // 0 otherwise, also for a name not in the map or a type or kind not listed (value and
+    // dependent unchanged).
+    //   DCI=500 -> "0500"    DCI=5x0 -> 0    xDCI=500 -> 0    L3O04L10-2x -> 0
+    //   L3O04C2 (L3C) -> "2", dependent "O04"        CVI"AB -> 0
+    int TakeValue(GwString& name, const GwString& reply, EwRepository* repo, GwString& value,
+                  GwString& dependent) const;
 
     int Count() const { return m_iCount; }
     // Entry i: its name and its fields 1 to 6 (empty outside the map).

@@ -173,6 +173,8 @@ void CDriver::DeleteDevice() {
 }
 
 int CDriver::initialise(const GwString& port, const GwString& settings) {
+    if (refused())
+        return 0; // the exchange in progress waits on the open port
     if (m_pPort)
         DeleteDevice();
 
@@ -185,35 +187,20 @@ int CDriver::initialise(const GwString& port, const GwString& settings) {
     m_pPort = std::move(device);
 
     // The settings text as the port dialogs and the auto-baud table write it: "9600,N,8,1",
-    // "2400 ,E,7,2". A character missing at its position is left out of the mode text.
-    const int baud = GwAtoi(settings.cc());
-    const int comma = settings.first(',');
-    auto at = [&settings](int pos) { return pos >= 0 ? settings[pos] : '\0'; };
-    char parity = at(comma + 1);
-    if (parity >= 'a' && parity <= 'z')
-        parity = static_cast<char>(parity - 'a' + 'A');
-    const char data = at(comma + 3);
-    const char stop = at(comma + 5);
-    auto text_of = [](char c) { return c != '\0' ? GwString(c, 1) : GwString(); };
-    m_sModeText = port + ": baud=" + GwString(baud) + " parity=" + text_of(parity) +
-                  " data=" + text_of(data) + " stop=" + text_of(stop);
+    // "2400 ,E,7,2".
+    const CLineSettings line = CLineSettings::Parse(settings);
+    m_sModeText = CLineSettings::ModeText(port, settings);
     qCInfo(lcComm, "initialise %s", m_sModeText.cc());
-
-    const int dataBits = data >= '0' && data <= '9' ? data - '0' : 0;
-    const int stopBits = stop >= '0' && stop <= '9' ? stop - '0' : 0;
-    if (!CSerialPort::CheckLine(baud, parity, dataBits, stopBits)) {
+    if (!line.IsValid()) {
         CallError_CB("COM Port Settings not supported by this version of Windows! Code",
                      CSerialPort::kUnsupported, m_sModeText);
         return 0;
     }
-    if (!m_pPort->SetLine(baud, parity, dataBits, stopBits)) {
+    if (!m_pPort->SetLine(line)) {
         CallError_CB("SetCommState", m_pPort->LastError(), m_sModeText);
         return 0;
     }
-    m_iBaud = baud;
-    m_cParity = parity;
-    m_iDataBits = dataBits;
-    m_iStopBits = stopBits;
+    m_oLine = line;
     m_pPort->Purge();
     return 1;
 }
@@ -228,7 +215,7 @@ GwString CDriver::PackData(GwString& text) const {
 }
 
 int CDriver::Write(const GwString& text) {
-    if (!m_pPort)
+    if (!m_pPort || refused())
         return 0;
     const int zero = text.first('\0');
     const GwString bytes = zero >= 0 ? text(0, zero - 1) : text;
@@ -249,7 +236,7 @@ int CDriver::WriteACK() {
 }
 
 GwString CDriver::WriteReadFramed(const GwString& text) {
-    if (!m_pPort)
+    if (!m_pPort || refused())
         return GwString();
     if (!WriteFramed(text)) {
         m_iReplyComplete = 0;
@@ -300,6 +287,7 @@ void CDriver::start_read_timeout() {
             m_bPollingPaused = true; // LookForData would take the bytes this read waits for
     }
     m_oDeadline = Clock::now() + std::chrono::milliseconds(std::max(m_iTimeout, 0));
+    m_oReadEnd = m_oDeadline;
 }
 
 void CDriver::restart_read_timeout() {
@@ -328,23 +316,53 @@ void CDriver::EmulateMultitask(int max_ms) {
 }
 
 void CDriver::wait_for_data() {
+    const Clock::time_point end = std::min(m_oDeadline, m_oReadEnd);
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                          m_oDeadline - Clock::now() + std::chrono::microseconds(999))
+                          end - Clock::now() + std::chrono::microseconds(999))
                           .count();
     if (left > 0)
         EmulateMultitask(static_cast<int>(std::min<long long>(left, INT_MAX)));
-    if (Clock::now() >= m_oDeadline)
+    if (Clock::now() >= end)
         HandleTimeout();
 }
 
+int CDriver::refused() {
+    if (!m_bInExchange)
+        return 0;
+    ++m_iRefused;
+    return 1;
+}
+
+void CDriver::end_exchange() {
+    // Reported only now: an error box shown inside the wait would hold the exchange beyond
+    // its time-out. Whatever tries to send while the box is up is refused without a report.
+    if (m_iRefused > 0 && m_pErrorCB != nullptr) {
+        ++m_lErrorCount;
+        m_pErrorCB(GwString("Port busy with another exchange! Code: ") + GwString(kBusy));
+    }
+    m_iRefused = 0;
+    m_bInExchange = false;
+}
+
 GwString CDriver::ReadFramed() {
-    GwString result;
+    if (refused())
+        return GwString();
     m_iTimeoutReached = 0;
     m_iReplyComplete = 0;
     if (m_ucMode != 1 || !m_pPort)
-        return result;
+        return GwString();
+    m_bInExchange = true;
+    GwString result = read_framed();
+    end_exchange();
+    return result;
+}
 
+GwString CDriver::read_framed() {
+    GwString result;
     start_read_timeout();
+    // However the bytes keep coming, the read ends once the longest message could have come
+    // down the line.
+    m_oReadEnd = m_oDeadline + std::chrono::milliseconds(m_oLine.WireMs(kMaxMessage + 2));
     bool cut = false;
     bool complete = false;
     int waiting = bytes_waiting();
@@ -370,6 +388,8 @@ GwString CDriver::ReadFramed() {
                 else
                     cut = true;
                 restart_read_timeout();
+                if (Clock::now() >= m_oReadEnd)
+                    HandleTimeout();
             }
         }
         if (m_iTimeoutReached)
@@ -390,11 +410,19 @@ GwString CDriver::ReadFramed() {
 }
 
 GwString CDriver::Read() {
-    GwString result;
+    if (refused())
+        return GwString();
     m_iTimeoutReached = 0;
     if (!m_pPort)
-        return result;
+        return GwString();
+    m_bInExchange = true;
+    GwString result = read_unframed();
+    end_exchange();
+    return result;
+}
 
+GwString CDriver::read_unframed() {
+    GwString result;
     start_read_timeout();
     int waiting = bytes_waiting();
     while (waiting >= 0) {

@@ -19,6 +19,11 @@
 //     message; bytes after the stop byte stay in the input queue for the next read. A
 //     message holds at most kMaxMessage characters (the size of the port's input queue);
 //     what comes beyond is dropped and the read goes on to the stop byte.
+//   - One exchange at a time. While a synchronous read waits, the events it handles may try
+//     to start another exchange (a timer, a click): every send, read and initialise is then
+//     refused at once with the failure result, so the waiting read still gets its own reply.
+//     The refusal is reported once, after the waiting read has ended, as "Port busy with
+//     another exchange! Code: 11".
 //   - Errors: every port error goes to the error callback as a text, ": " and the code of
 //     the port layer (CSerialPort::Error), after pending input was discarded. A port that
 //     fails while open (unplugged) is closed at once, so later operations find no port and
@@ -31,6 +36,7 @@
 //   GwString reply = g_pcoDriver->WriteReadFramed("W0");   // sends 02 'W' '0' 03
 #pragma once
 
+#include "CLineSettings.h"
 #include "CSerialPort.h"
 #include "GwString.h"
 
@@ -63,6 +69,8 @@ public:
     static constexpr int kMaxMessage = CSerialPort::kQueueSize;
     // WriteNetwork and ReadNetwork give up after this many polls without the awaited answer.
     static constexpr int kNetworkPolls = 10;
+    // The code of "Port busy with another exchange!" (no port layer code has it).
+    static constexpr int kBusy = 11;
     static const char* const kDumpFile; // "ser_dump.txt", in the working directory
 
     // All defaults (mode 0, state 0, time-out 3000 ms, lookup 250 ms, framing STX/ETX both
@@ -101,7 +109,8 @@ public:
     void SetStartRx(unsigned char byte) { m_ucStartRx = byte; }
     void SetStopRx(unsigned char byte) { m_ucStopRx = byte; }
 
-    // Opens and configures the port; 1 when done. An open port is closed first. The
+    // Opens and configures the port; 1 when done. An open port is closed first. Refused (0)
+    // while an exchange waits. The
     // settings text is baud rate, comma, parity letter, comma, data bits, comma, stop bits:
     // the baud rate is its leading number (blanks before the comma allowed), the others are
     // the single characters at comma + 1, + 3, + 5 (parity upper-cased). The mode text built
@@ -116,26 +125,28 @@ public:
     int initialise(const GwString& port, const GwString& settings);
 
     // --- Traffic ----------------------------------------------------------------------------
-    // Sends the text up to its first zero byte, unchanged. Without a port nothing happens
-    // (0). A write the port refuses is reported as "WriteFile" with the port's code, the
-    // port is closed and the result is 0; 1 when sent. Logged as ">>" + bytes.
+    // Sends the text up to its first zero byte, unchanged. Without a port, or while an
+    // exchange waits, nothing happens (0). A write the port refuses is reported as "WriteFile" with
+    // the port's code, the port is closed and the result is 0; 1 when sent. Logged as ">>" + bytes.
     int Write(const GwString& text);
     int WriteFramed(const GwString& text); // start byte + text + stop byte for sending
     int WriteACK();                        // the byte 0x06
     // Synchronous unframed read: everything that arrives within the time-out, which it always
     // waits out in full (at most kMaxMessage characters are kept). Never reports a time-out.
-    // Without a port: empty at once. Logged as "<<" + result.
+    // Without a port, or while an exchange waits: empty at once. Logged as "<<" + result.
     GwString Read();
     // Synchronous framed read (mode 1 only; other modes give empty at once): from the
-    // last start byte to the stop byte, without both. Ends when the stop byte arrives or
-    // when no byte has come for the time-out; while enabled a time-out is reported as
-    // "Connection timed out !: 0" and gives empty, while disabled it gives what arrived
+    // last start byte to the stop byte, without both. Ends when the stop byte arrives, when
+    // no byte has come for the time-out, or at the latest after the time-out plus the wire
+    // time of kMaxMessage + 2 characters at the line's settings (a device that sends without
+    // end cannot hold it: 3 s + 4.3 s at 9600 8N1). A time-out while enabled is reported as
+    // "Connection timed out !: 0" and gives empty; while disabled it gives what arrived
     // since the last start byte. Port failures report "ClearCommError" or "ReadFile" and
     // give empty. Without a port: empty at once. Logged as "<<" + result.
     //   bytes 02 'A' 02 'B' 'C' 03 'D'  ->  "BC", 'D' stays for the next read
     GwString ReadFramed();
-    // Without a port: empty, nothing sent. Otherwise WriteFramed, then (when the write went
-    // out) ReadFramed.
+    // Without a port, or while an exchange waits: empty, nothing sent. Otherwise WriteFramed,
+    // then (when the write went out) ReadFramed.
     GwString WriteReadFramed(const GwString& text);
 
     // Network station at address: polls with address + 0x1E and an unframed Read until the
@@ -174,6 +185,8 @@ public:
     unsigned char GetStartRx() const { return m_ucStartRx; }
     unsigned char GetStopRx() const { return m_ucStopRx; }
     int PortOpen() const { return m_pPort ? 1 : 0; }
+    // The line settings the last successful initialise applied.
+    const CLineSettings& Line() const { return m_oLine; }
     // The mode text of the last initialise ("COM1: baud=9600 parity=N data=8 stop=1").
     const GwString& ModeText() const { return m_sModeText; }
     // 1 when the last ReadFramed ended at a stop byte and kept every character of the
@@ -219,6 +232,12 @@ private:
     void end_read_timeout();
     // Waits for the next event until the deadline; sets the flag when it has passed.
     void wait_for_data();
+    // 1 (and counted) while an exchange waits: the caller gives its failure result.
+    int refused();
+    // Ends the exchange of a synchronous read and reports what was refused during it.
+    void end_exchange();
+    GwString read_framed();
+    GwString read_unframed();
     // Status query of the port: bytes waiting, or -1 after reporting the failure.
     int bytes_waiting();
     // Reads one byte; 0 after reporting the failure.
@@ -240,11 +259,7 @@ private:
     GwString m_sRecBuffer;
     ErrorCallback m_pErrorCB = nullptr;
     ReceiveCallback m_pReceiveCB = nullptr;
-    // The line settings applied to the port.
-    int m_iBaud = 0;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
+    CLineSettings m_oLine; // applied to the port by the last initialise
     GwString m_sModeText;
     int m_iTimeoutReached = 0;
     std::ofstream m_oDump;
@@ -252,7 +267,10 @@ private:
 
     int m_iReplyComplete = 0;
     long m_lErrorCount = 0;
-    Clock::time_point m_oDeadline;
+    Clock::time_point m_oDeadline; // the time-out of the silence
+    Clock::time_point m_oReadEnd;  // the latest end of the read
+    bool m_bInExchange = false;    // a synchronous read is waiting
+    int m_iRefused = 0;            // sends and reads refused during it
     bool m_bPollingPaused = false;
 };
 

@@ -9,7 +9,7 @@ int CNonePort::Open(const GwString&) {
     return fail(kDeviceNotFound);
 }
 
-int CNonePort::SetLine(int, char, int, int) {
+int CNonePort::SetLine(const CLineSettings&) {
     return fail(kNotOpen);
 }
 

@@ -10,7 +10,7 @@ public:
 
     int Open(const GwString& name) override;
     int IsOpen() const override { return 0; }
-    int SetLine(int baud, char parity, int dataBits, int stopBits) override;
+    int SetLine(const CLineSettings& line) override;
     int BytesWaiting() override;
     int ReadByte(unsigned char& byte) override;
     int Write(const char* data, int length) override;

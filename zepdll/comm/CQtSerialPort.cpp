@@ -24,7 +24,9 @@ void CQtSerialPort::error_occurred(QSerialPort::SerialPortError error) {
         return;
     case QSerialPort::ReadError:
     case QSerialPort::ResourceError: {
-        m_iLastError = static_cast<int>(error);
+        // Qt reports a pseudo-terminal whose other side closed as a read error and a pulled
+        // USB adapter as a resource error: both are a device that went away.
+        m_iLastError = kResource;
         if (!m_bOpen || m_bFailed)
             return;
         m_bFailed = true;
@@ -74,14 +76,14 @@ int CQtSerialPort::Open(const GwString& name) {
     return 1;
 }
 
-int CQtSerialPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
+int CQtSerialPort::SetLine(const CLineSettings& line) {
     if (!m_bOpen || m_bFailed)
         return fail(m_bFailed ? kResource : kNotOpen);
-    if (!CheckLine(baud, parity, dataBits, stopBits))
+    if (!line.IsValid())
         return fail(kUnsupported);
 
     QSerialPort::Parity qparity = QSerialPort::NoParity;
-    switch (parity & ~0x20) { // upper case
+    switch (line.m_cParity & ~0x20) { // upper case
     case 'E':
         qparity = QSerialPort::EvenParity;
         break;
@@ -97,10 +99,10 @@ int CQtSerialPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
     default:
         break;
     }
-    const auto qdata = static_cast<QSerialPort::DataBits>(dataBits);
-    const auto qstop = stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop;
+    const auto qdata = static_cast<QSerialPort::DataBits>(line.m_iDataBits);
+    const auto qstop = line.m_iStopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop;
 
-    if (!m_port.setBaudRate(baud) || !m_port.setStopBits(qstop)) {
+    if (!m_port.setBaudRate(line.m_iBaud) || !m_port.setStopBits(qstop)) {
         m_port.clearError();
         return fail(kUnsupported);
     }

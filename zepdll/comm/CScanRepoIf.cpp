@@ -24,6 +24,42 @@ unsigned char framing_byte(const GwString& hex, unsigned char fallback) {
     return static_cast<unsigned char>(GwAtol(CUtils::Hex2Int(hex).cc()) & 0xFF);
 }
 
+// 1 when every character is printable ASCII, as every reply of the scanner is.
+int printable(const GwString& text) {
+    for (int i = 0; i < text.len(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c > 0x7E)
+            return 0;
+    }
+    return 1;
+}
+
+bool hex_digit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+}
+
+// Upper-case hex pairs of a HEXCHAR (at most length pairs, each in the parameter's bounds,
+// "00" behind fewer than length, "00" alone for none) or a NULSTRING (at most length
+// characters, ending with its first pair "00").
+int hex_form(EwRepository* repository, const GwString& name, const GwString& type,
+             const GwString& value, int length) {
+    if (value.len() % 2 != 0 || value.len() < 2)
+        return 0;
+    int pairs = 0;
+    for (int i = 0; i < value.len(); i += 2) {
+        if (!hex_digit(value[i]) || !hex_digit(value[i + 1]))
+            return 0;
+        const bool end = value[i] == '0' && value[i + 1] == '0';
+        if (end)
+            return i + 2 == value.len() &&
+                   (type == "NULSTRING" ? value.len() <= length : pairs < length);
+        if (type == "HEXCHAR" && !repository->IsValid(name, value(i, i + 1)))
+            return 0;
+        ++pairs;
+    }
+    return type == "HEXCHAR" && pairs == length ? 1 : 0;
+}
+
 GwString join(const DynGwStringPtrArray& names) {
     GwString text;
     for (int i = 0; i < names.count(); ++i) {
@@ -130,8 +166,83 @@ GwString CScanRepoIf::query(GwString& name) {
     return reply;
 }
 
-int CScanRepoIf::answered(const GwString& name, const GwString& reply) const {
-    return g_pcoDriver->ReplyComplete() && m_pCmdMap->Fits(name, reply) ? 1 : 0;
+int CScanRepoIf::taken(EwRepository* repository, const GwString& name, const GwString& reply,
+                       GwString& value) {
+    return g_pcoDriver->ReplyComplete() && TakeReply(repository, name, reply, value) ? 1 : 0;
+}
+
+int CScanRepoIf::TakeReply(EwRepository* repository, const GwString& name, const GwString& reply,
+                           GwString& value) {
+    if (repository == nullptr || !printable(reply))
+        return 0;
+    GwString n = name;
+    GwString cut;
+    GwString dependent;
+    if (!m_pCmdMap->TakeValue(n, reply, repository, cut, dependent))
+        return 0;
+    // A quoted text is stored without its quotes.
+    if (m_pCmdMap->IsString(name))
+        cut = cut(1, cut.len() - 2);
+    if (!accepts(repository, name, cut))
+        return 0;
+    if (dependent.not_null()) {
+        std::unique_ptr<DynGwStringPtrArray> groups(repository->list_of_names());
+        int found = 0;
+        for (int g = 0; g < groups->count() && !found; ++g) {
+            const GwString& group = *groups->get(g);
+            std::unique_ptr<DynGwStringPtrArray> names(repository->list_of_param_names(group));
+            if (names && names->find(name) >= 0)
+                found = group_fields(repository, group, dependent) ? 1 : -1;
+        }
+        if (found != 1)
+            return 0;
+    }
+    value = cut;
+    return 1;
+}
+
+int CScanRepoIf::accepts(EwRepository* repository, const GwString& name, const GwString& value) {
+    const GwString type = repository->type(name);
+    const int length = repository->length(name).to_int();
+    if (type == "HEXCHAR" || type == "NULSTRING")
+        return hex_form(repository, name, type, value, length);
+    // The data line reads every other value by its length, a quoted text up to its quote.
+    if (type == "STRING" && m_pCmdMap->IsString(name))
+        return value.len() <= length ? 1 : 0;
+    if (value.len() != length)
+        return 0;
+    if (type == "ENUMERATEDINT" || type == "ENUMERATEDCHAR" || type == "BOOLEAN") {
+        // As the parameter decodes it: a code stands for the value at its place.
+        const DynGwStringPtrArray* codes = repository->range(name, 1);
+        const DynGwStringPtrArray* values = repository->range(name, 0);
+        const int k = codes != nullptr ? codes->find(value) : -1;
+        const GwString* plain = k >= 0 && values != nullptr ? values->get(k) : nullptr;
+        return repository->IsValid(name, plain != nullptr ? *plain : value);
+    }
+    if (type == "INT") {
+        // The parameter reads the leading number of any text: nothing else may be there.
+        for (int i = 0; i < value.len(); ++i) {
+            if (value[i] < '0' || value[i] > '9')
+                return 0;
+        }
+    }
+    return type == "STRING" ? 1 : repository->IsValid(name, value);
+}
+
+int CScanRepoIf::group_fields(EwRepository* repository, const GwString& group,
+                              const GwString& text) {
+    DynGwStringPtrArray names(30, 10);
+    DynGwStringPtrArray values(30, 10);
+    select_group(repository, group);
+    get_array_of_values(repository, group, "3" + group + text, &names, &values);
+    // Read back field by field, the fields must give the text again: nothing left over.
+    GwString again;
+    for (int k = 0; k < names.count() && k < values.count(); ++k) {
+        if (!accepts(repository, *names.get(k), *values.get(k)))
+            return 0;
+        again += RemoveGroupID(*names.get(k), group) + *values.get(k);
+    }
+    return again == text ? 1 : 0;
 }
 
 int CScanRepoIf::verifiable(const GwString& name) const {
@@ -220,13 +331,17 @@ GwString CScanRepoIf::read_group(EwRepository* repository, const GwString& group
             m_pNoReply->add(name);
         } else {
             GwString reply = query(name);
-            if (answered(name, reply)) {
+            GwString value;
+            if (taken(repository, name, reply, value)) {
                 m_iSilent = 0;
-                line +=
-                    RemoveGroupID(name, group) + m_pCmdMap->ExtractValue(name, reply, repository);
+                // The data line holds a quoted text with its quotes, as the reply carried it.
+                if (m_pCmdMap->IsString(name))
+                    value = "\"" + value + "\"";
+                line += RemoveGroupID(name, group) + value;
             } else {
                 m_pNoReply->add(name);
-                ++m_iSilent;
+                // A reply that came whole but does not count shows the scanner is still there.
+                m_iSilent = g_pcoDriver->ReplyComplete() ? 0 : m_iSilent + 1;
             }
         }
         step();
@@ -298,7 +413,8 @@ int CScanRepoIf::send_all(EwRepository* repository) {
             if (m_pCmdMap->IsDependent(name)) {
                 const long errors = g_pcoDriver->ErrorCount();
                 const GwString reply = query(name);
-                if (!answered(name, reply)) {
+                GwString value_in_reply;
+                if (!taken(repository, name, reply, value_in_reply)) {
                     // Without the reply the write would lack its prefix (rule and code type).
                     if (g_pcoDriver->ErrorCount() == errors)
                         ReceivedError_CB(CErrorHandler::error_msg(kErrNoReplyDownload, 1) + name);
@@ -381,6 +497,7 @@ int CScanRepoIf::parameter_set_storing(EwRepository* /*repository*/) {
         return 0;
     g_pcoDriver->WriteReadFramed("W0");
     g_pcoDriver->WriteFramed("M2");
+    lost_port_check();
     return 0;
 }
 

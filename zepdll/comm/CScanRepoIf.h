@@ -18,21 +18,26 @@
 //   store      "W0", then "M2"
 //
 // Keeping the parameter set sound:
-//   - A reply that does not hold the parameter's reply marker may be a late answer to an
-//     earlier query: one further reply is read, so one late answer does not shift every
-//     later one.
-//   - An upload is all or nothing: when any query gets no complete reply that holds the
-//     parameter's reply marker (lost, garbled, cut short, without stop byte, port gone),
-//     nothing is stored, the repository and its changed mark stay as they were, and error 59
-//     names the parameters without reply. UploadComplete() tells the caller. After
-//     kMaxSilent queries in a row without reply (the port is gone, or the scanner has gone
-//     silent) the rest is not asked, only named.
+//   - A reply that does not hold the parameter's reply marker (and search text) may be a
+//     late answer to an earlier query: one further reply is read, so one late answer does not
+//     shift every later one.
+//   - A reply counts only when it arrived whole and uncorrupted (TakeReply): printable
+//     characters only (0x20 to 0x7E, as the scanner sends them), exactly the form the command
+//     map entry gives with nothing left over, and a value the parameter accepts. Anything else
+//     is a reply that did not arrive.
+//   - An upload is all or nothing: when any query gets no reply that counts (lost, garbled,
+//     cut short, without stop byte, port gone), nothing is stored, the repository and its
+//     changed mark stay as they were, and error 59 names the parameters without reply.
+//     UploadComplete() tells the caller. After kMaxSilent queries in a row without a
+//     complete reply (the port is gone, or the scanner has gone silent) the rest is not
+//     asked, only named.
 //   - A parameter the command map does not know (or whose entry has no query command or an
 //     unknown type) is not queried, and one without a write command is not written: it keeps
 //     its value in the repository and in the scanner.
 //   - A download stops at the first write the port refuses (the driver reports it) or the
-//     first dependent query without reply (error 60 + name, unless the driver already
-//     reported a port error) and gives 0; the caller then keeps the changed mark.
+//     first dependent query without a reply that counts (error 60 + name, unless the driver
+//     already reported a port error), before anything is written behind it, and gives 0; the
+//     caller then keeps the changed mark (and does not store).
 //   - Once the port is gone (unplugged) the connection counts as lost: "NOCONNECT" and the
 //     transfer items disabled.
 //   - A download is not known to be stored until it is read back: VerifyScanner queries every
@@ -65,7 +70,7 @@ public:
     static constexpr unsigned kErrNoReplyDownload = 60;
     static constexpr unsigned kErrVerifyDiffers = 61;
     static constexpr unsigned kErrNoReplyVerify = 62;
-    // An upload stops asking after this many queries in a row without reply.
+    // An upload stops asking after this many queries in a row without a complete reply.
     static constexpr int kMaxSilent = 3;
 
     // frame: the main window, whose children carry the indicators and menu items. Creates an
@@ -98,7 +103,8 @@ public:
     // 1 when every command went out; 0 when the download stopped (see above) or there is no
     // driver or no open port; 1 without a repository (nothing to send).
     int Repo2Scanner(EwRepository* repository, int flag);
-    // "W0" (reply not used), then "M2". Always 0.
+    // "W0" (reply not used), then "M2". Always 0; a port lost on the way shows as not
+    // connected.
     int parameter_set_storing(EwRepository* repository);
 
     // Reads back every parameter the download writes (the command map can query, cut and write
@@ -148,6 +154,16 @@ public:
     const DynGwStringPtrArray& NoReply() const { return *m_pNoReply; }
     CCmdMap* CmdMap() const { return m_pCmdMap.get(); }
 
+    // The value a reply to name's query carries, as the repository stores it: 1 and value
+    // when the reply counts (see above; the dependent fields of a DPNDNT reply, "O04" in
+    // "L3O04C2", must read as fields of the parameter's group that their parameters accept),
+    // else 0 (value unchanged). Whether the reply arrived whole is the driver's
+    // (ReplyComplete).
+    //   L3C: "L3O04C2" -> "2"     "L3O04C\xB2" -> 0     "L3O0xC2" -> 0     "L3O04C7" -> 0
+    //   CVI: "CVI\"AB C\"" -> "AB C"     DCI: "DCI=500" -> "0500"     "DCI=5x0" -> 0
+    int TakeReply(EwRepository* repository, const GwString& name, const GwString& reply,
+                  GwString& value);
+
     // The driver's callbacks in the system: data is ignored (1); errors are shown in an error
     // box (the box's result).
     static int ReceivedData_CB(const GwString& data);
@@ -187,8 +203,14 @@ private:
     // Sends the parameter's query and gives the reply; a complete reply that is not the
     // parameter's (a late answer to an earlier query) is followed by one further read.
     GwString query(GwString& name);
-    // 1 when reply is the parameter's complete answer.
-    int answered(const GwString& name, const GwString& reply) const;
+    // 1 when reply is the parameter's complete answer and counts; value as TakeReply.
+    int taken(EwRepository* repository, const GwString& name, const GwString& reply,
+              GwString& value);
+    // 1 when the parameter accepts the value in the form the repository stores, and the
+    // parameter data line reads it back as it is.
+    int accepts(EwRepository* repository, const GwString& name, const GwString& value);
+    // 1 when text is fields of group in the data line form, each accepted by its parameter.
+    int group_fields(EwRepository* repository, const GwString& group, const GwString& text);
     void lost_port_check();
 
     GwCore* m_pFrame;
@@ -196,7 +218,7 @@ private:
     std::unique_ptr<CCmdMap> m_pCmdMap;
     std::unique_ptr<DynGwStringPtrArray> m_pNoReply;
     int m_iUploadComplete = 0;
-    int m_iSilent = 0; // queries in a row without reply
+    int m_iSilent = 0; // queries in a row without a complete reply
     Progress m_oProgress;
     int m_iDone = 0;
     int m_iTotal = 0; // 0: no transfer counts (a single CombineGroupFromScanner)

@@ -35,17 +35,3 @@ GwString CSerialPort::DeviceName(const GwString& name, Platform platform) {
         return GwString("/dev/ttyS") + static_cast<char>(upper[3] - 1);
     return name;
 }
-
-int CSerialPort::CheckLine(int baud, char parity, int dataBits, int stopBits) {
-    const char p = static_cast<char>(parity >= 'a' && parity <= 'z' ? parity - 'a' + 'A' : parity);
-    const bool parityOk = p == 'N' || p == 'E' || p == 'O' || p == 'M' || p == 'S';
-    return baud > 0 && parityOk && dataBits >= 5 && dataBits <= 8 &&
-                   (stopBits == 1 || stopBits == 2)
-               ? 1
-               : 0;
-}
-
-int CSerialPort::CharBits(char parity, int dataBits, int stopBits) {
-    const bool noParity = parity == 'N' || parity == 'n';
-    return 1 + dataBits + (noParity ? 0 : 1) + stopBits;
-}

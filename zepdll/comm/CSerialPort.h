@@ -16,11 +16,12 @@
 //   - A port that fails while open (a USB adapter pulled out, the other side of a
 //     pseudo-terminal closed) stays open for the caller until it is closed. What had arrived
 //     before the failure can still be read; after that BytesWaiting() gives -1 and ReadByte()
-//     0, and Write() gives 0 at once. LastError() says why.
+//     0, and Write() gives 0 at once. LastError() is then kResource, whatever the port type.
 //   - Every failure leaves a code in LastError(): the values of Error below, which are those of
 //     QSerialPort::SerialPortError, for every implementation.
 #pragma once
 
+#include "CLineSettings.h"
 #include "GwString.h"
 
 #include <memory>
@@ -34,7 +35,7 @@ public:
         kOpen = 3,           // this object has a port open already
         kWrite = 4,
         kRead = 5,
-        kResource = 6,    // the device went away while open
+        kResource = 6,    // the device went away while open (any port type)
         kUnsupported = 7, // line settings the device cannot take
         kUnknown = 8,
         kTimeout = 9,
@@ -68,26 +69,16 @@ public:
     // CSerialPort_unix.cpp / CSerialPort_win.cpp).
     static GwString SystemName(const GwString& name);
 
-    // 1 when the line settings are well-formed: baud rate above 0, parity one of N, E, O, M, S
-    // (upper or lower case), 5 to 8 data bits, 1 or 2 stop bits. CheckLine(9600, 'n', 8, 1)
-    // gives 1; CheckLine(9600, 'X', 8, 1) and CheckLine(9600, 'N', 9, 1) give 0. Whether a
-    // device can run at them is for SetLine to find out.
-    static int CheckLine(int baud, char parity, int dataBits, int stopBits);
-
-    // Bits one character takes on the wire: start bit, data bits, parity bit unless the parity
-    // is N, stop bits. 8N1 gives 10, 8E1 and 8N2 give 11, 7E1 gives 10.
-    static int CharBits(char parity, int dataBits, int stopBits);
-
     // Opens the port with exclusive access. 1 when open. 0 when the port does not exist
     // (kDeviceNotFound), is in use or not accessible (kPermission), or this object has a port
     // open already (kOpen); nothing is open then.
     virtual int Open(const GwString& name) = 0;
     virtual int IsOpen() const = 0;
 
-    // Applies the line settings (as CheckLine takes them) to the open port. 1 when applied;
-    // 0 with kUnsupported for settings CheckLine refuses or the device cannot take (the
+    // Applies the line settings to the open port. 1 when applied; 0 with kUnsupported for
+    // settings that are not valid (CLineSettings::IsValid) or that the device cannot take (the
     // earlier settings then stay), kNotOpen without an open port.
-    virtual int SetLine(int baud, char parity, int dataBits, int stopBits) = 0;
+    virtual int SetLine(const CLineSettings& line) = 0;
 
     // Number of bytes in the input queue (0 to kQueueSize), or -1 when the port is not open or
     // has failed and nothing from before the failure is left (LastError tells which).

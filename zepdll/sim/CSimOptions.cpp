@@ -60,8 +60,7 @@ int is_reply_text(const GwString& text) {
 
 } // namespace
 
-int CSimOptions::ParseLine(const GwString& text, int& baud, char& parity, int& dataBits,
-                           int& stopBits) {
+int CSimOptions::ParseLine(const GwString& text, CLineSettings& line) {
     if (text.GetTokenCount(',') != 4)
         return 0;
     long b = 0;
@@ -76,17 +75,8 @@ int CSimOptions::ParseLine(const GwString& text, int& baud, char& parity, int& d
     if (!baudOk || p.len() != 1 || (p[0] != 'N' && p[0] != 'E' && p[0] != 'O') ||
         (d != 7 && d != 8) || (s != 1 && s != 2))
         return 0;
-    baud = static_cast<int>(b);
-    parity = p[0];
-    dataBits = static_cast<int>(d);
-    stopBits = static_cast<int>(s);
+    line = CLineSettings(static_cast<int>(b), p[0], static_cast<int>(d), static_cast<int>(s));
     return 1;
-}
-
-GwString CSimOptions::LineText() const {
-    GwString text;
-    text.Put("%d,%c,%d,%d", m_iBaud, m_cParity, m_iDataBits, m_iStopBits);
-    return text;
 }
 
 int CSimOptions::Set(const GwString& key, const GwString& value, GwString& error) {
@@ -118,18 +108,10 @@ int CSimOptions::Set(const GwString& key, const GwString& value, GwString& error
     };
 
     if (k == "line") {
-        int baud = 0;
-        char parity = 'N';
-        int data = 0;
-        int stop = 0;
-        if (!ParseLine(value, baud, parity, data, stop)) {
+        if (!ParseLine(value, m_oLine)) {
             error = "line: not settings the scanner can use: " + value;
             return 0;
         }
-        m_iBaud = baud;
-        m_cParity = parity;
-        m_iDataBits = data;
-        m_iStopBits = stop;
         m_bLineGiven = true;
         return 1;
     }
@@ -150,6 +132,10 @@ int CSimOptions::Set(const GwString& key, const GwString& value, GwString& error
         return small(INT_MAX, m_iLoseEvery);
     if (k == "garble")
         return small(INT_MAX, m_iGarbleEvery);
+    if (k == "garble-value")
+        return small(INT_MAX, m_iGarbleValueEvery);
+    if (k == "flood")
+        return small(INT_MAX, m_iFloodEvery);
     if (k == "slow")
         return small(INT_MAX, m_iSlowEvery);
     if (k == "slowdelay")

@@ -17,10 +17,14 @@
 //   wire=on|off        wire time per character at the line's speed (on)
 //   lose=N             every Nth reply is lost (0: never; the same for the next four)
 //   garble=N           every Nth reply arrives with its characters changed
+//   garble-value=N     every Nth reply arrives with one byte of its value (what follows the
+//                      key, "=" or rule number) changed by a line error: its high bit set;
+//                      the byte moves back from the value's last with each such reply
 //   slow=N             every Nth reply comes slowdelay late
 //   slowdelay=MS       (4000: longer than the program's 3 s time-out)
 //   nostop=N           every Nth reply comes without its stop byte
 //   long=N             every Nth reply is far longer than the 4096-byte input queue
+//   flood=N            every Nth reply is a flood: 30000 characters and no stop byte
 //   vanish-commands=N  the scanner vanishes after carrying out N commands (0: never)
 //   vanish-bytes=N     the scanner vanishes after receiving N bytes (0: never)
 //   garbage=on|off     at wrong line settings send garbage instead of staying silent (off)
@@ -31,14 +35,12 @@
 //   memory=FILE        the permanent memory lives in FILE: read at power-up, written by "M2"
 #pragma once
 
+#include "CLineSettings.h"
 #include "GwString.h"
 
 class CSimOptions {
 public:
-    int m_iBaud = 9600;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
+    CLineSettings m_oLine;     // 9600,N,8,1
     bool m_bLineGiven = false; // the line was set explicitly (it then overrides the memory's)
 
     GwString m_sModel = "RV-4400";
@@ -48,10 +50,12 @@ public:
 
     int m_iLoseEvery = 0;
     int m_iGarbleEvery = 0;
+    int m_iGarbleValueEvery = 0;
     int m_iSlowEvery = 0;
     int m_iSlowMs = 4000;
     int m_iNoStopEvery = 0;
     int m_iLongEvery = 0;
+    int m_iFloodEvery = 0;
     long m_lVanishCommands = 0;
     long m_lVanishBytes = 0;
     bool m_bGarbage = false;
@@ -70,11 +74,7 @@ public:
     int Parse(const GwString& text, GwString& error);
 
     // Reads line settings "B,P,D,S" (blanks around the fields allowed, parity in either case)
-    // that the scanner can use. Parse("9600,n,8,1") gives 9600, 'N', 8, 1 and 1;
-    // "115200,N,8,1" and "9600,N,8" give 0.
-    static int ParseLine(const GwString& text, int& baud, char& parity, int& dataBits,
-                         int& stopBits);
-
-    // The line settings as text: "9600,N,8,1".
-    GwString LineText() const;
+    // that the scanner can use. ParseLine("9600,n,8,1", line) gives 1 and 9600,N,8,1;
+    // "115200,N,8,1" and "9600,N,8" give 0 (line unchanged).
+    static int ParseLine(const GwString& text, CLineSettings& line);
 };

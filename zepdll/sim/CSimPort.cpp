@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,16 +15,16 @@ CSimPort* s_open = nullptr; // the open "SIM" port: there is only one line to th
 std::function<long long()> s_clock;
 
 constexpr long long kNsPerMs = 1000000;
+constexpr long long kChunkMs = 100; // longest wait for bytes that are arriving
 
 // "SIM" is a built-in port of the driver's port layer, which lives below this folder.
 [[maybe_unused]] const int s_registered =
     CSerialPort::RegisterBuiltIn("SIM", [] { return std::unique_ptr<CSerialPort>(new CSimPort); });
 
-long long char_ns(int baud, char parity, int dataBits, int stopBits, bool wire) {
-    if (!wire || baud <= 0)
+long long char_ns(const CLineSettings& line, bool wire) {
+    if (!wire || line.m_iBaud <= 0)
         return 0;
-    return static_cast<long long>(CSerialPort::CharBits(parity, dataBits, stopBits)) *
-           1000000000LL / baud;
+    return static_cast<long long>(line.CharBits()) * 1000000000LL / line.m_iBaud;
 }
 
 } // namespace
@@ -33,11 +34,25 @@ CSimPort::CSimPort() {
     m_timer.setTimerType(Qt::PreciseTimer);
     // Firing is what wakes a waiting event loop; the handler only sets the next wake-up.
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { arm_timer(); });
+    open_wake();
 }
 
 CSimPort::~CSimPort() {
     if (m_bOpen)
         Close();
+    close_wake();
+}
+
+void CSimPort::wake_in(long long ns) {
+    if (precise_wake(ns))
+        return;
+    if (ns < 0) {
+        m_timer.stop();
+        return;
+    }
+    // Rounded up, so that the reply is there when the timer fires; should it still fire a
+    // little early, the handler sets it again for the rest.
+    m_timer.start(static_cast<int>(std::min<long long>((ns + kNsPerMs - 1) / kNsPerMs, INT_MAX)));
 }
 
 CSimScanner& CSimPort::Device() {
@@ -99,11 +114,11 @@ void CSimPort::forget_wire() {
     m_llHostFree = 0;
     m_llDeviceFree = 0;
     m_llVanishAt = -1;
-    m_timer.stop();
+    wake_in(-1);
 }
 
 void CSimPort::apply_host_line() {
-    Device().SetHostLine(m_iBaud, m_cParity, m_iDataBits, m_iStopBits);
+    Device().SetHostLine(m_oLine);
 }
 
 int CSimPort::Open(const GwString& name) {
@@ -120,25 +135,20 @@ int CSimPort::Open(const GwString& name) {
     m_bFailed = false;
     forget_wire();
     // A freshly opened port runs at 9600,N,8,1 until told otherwise.
-    m_iBaud = 9600;
-    m_cParity = 'N';
-    m_iDataBits = 8;
-    m_iStopBits = 1;
+    m_oLine = CLineSettings(9600, 'N', 8, 1);
     apply_host_line();
     return 1;
 }
 
-int CSimPort::SetLine(int baud, char parity, int dataBits, int stopBits) {
+int CSimPort::SetLine(const CLineSettings& line) {
     if (!m_bOpen)
         return fail(kNotOpen);
     if (m_bFailed)
         return 0;
-    if (!CheckLine(baud, parity, dataBits, stopBits))
+    if (!line.IsValid())
         return fail(kUnsupported);
-    m_iBaud = baud;
-    m_cParity = static_cast<char>(parity & ~0x20);
-    m_iDataBits = dataBits;
-    m_iStopBits = stopBits;
+    m_oLine = line;
+    m_oLine.m_cParity = static_cast<char>(line.m_cParity & ~0x20);
     apply_host_line();
     return 1;
 }
@@ -155,7 +165,7 @@ int CSimPort::vanished(long long now) {
     m_iLastError = kResource;
     m_wire.clear();
     m_replyEnds.clear();
-    m_timer.stop();
+    wake_in(-1);
     return 1;
 }
 
@@ -175,16 +185,13 @@ void CSimPort::arm_timer() {
     while (!m_replyEnds.empty() && m_replyEnds.front() <= now)
         m_replyEnds.pop_front();
     long long next = m_replyEnds.empty() ? LLONG_MAX : m_replyEnds.front();
+    // A real port wakes its reader with every chunk it takes in; a long reply must not look
+    // like silence until its end.
+    if (!m_wire.empty())
+        next = std::min(next, std::max(m_wire.front().llAt, now + kChunkMs * kNsPerMs));
     if (m_llVanishAt >= 0 && m_llVanishAt > now)
         next = std::min(next, m_llVanishAt);
-    if (next == LLONG_MAX) {
-        m_timer.stop();
-        return;
-    }
-    // Rounded up, so that the reply is there when the timer fires; should it still fire a
-    // little early, the handler sets it again for the rest.
-    const long long ms = std::min<long long>((next - now + kNsPerMs - 1) / kNsPerMs, INT_MAX);
-    m_timer.start(static_cast<int>(ms));
+    wake_in(next == LLONG_MAX ? -1 : next - now);
 }
 
 int CSimPort::BytesWaiting() {
@@ -220,9 +227,8 @@ int CSimPort::Write(const char* data, int length) {
         return 0;
     CSimScanner& device = Device();
     const bool wire = device.Options().m_bWireTime;
-    const long long hostChar = char_ns(m_iBaud, m_cParity, m_iDataBits, m_iStopBits, wire);
-    const long long deviceChar = char_ns(device.LineBaud(), device.LineParity(),
-                                         device.LineDataBits(), device.LineStopBits(), wire);
+    const long long hostChar = char_ns(m_oLine, wire);
+    const long long deviceChar = char_ns(device.Line(), wire);
     for (int i = 0; i < length; ++i) {
         const long long arrived = std::max(now, m_llHostFree) + hostChar;
         m_llHostFree = arrived;

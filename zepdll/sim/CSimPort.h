@@ -2,13 +2,13 @@
 // be tried without hardware. The scanner itself (CSimScanner) is one per process and outlives
 // the port, as a real scanner outlives the PC's opening and closing of its port.
 //
-// The line is modelled in time. A byte written takes one character time (CharBits at the
-// port's baud rate) to reach the scanner; the scanner answers a complete command after its
+// The line is modelled in time. A byte written takes one character time (CLineSettings::CharBits
+// at the port's baud rate) to reach the scanner; the scanner answers a complete command after its
 // answer delay, and each reply byte reaches the input queue one character time (at the
 // scanner's own settings) after the one before. BytesWaiting() counts only the bytes that have
-// arrived by now; a precise timer fires when a reply is complete, which wakes an event loop
-// waiting with WaitForMoreEvents. With wire time off (option wire=off) only the answer delay
-// is left.
+// arrived by now; a precise timer fires when a reply is complete (and every 100 ms while a
+// longer one is arriving), which wakes an event loop waiting with WaitForMoreEvents. With wire time
+// off (option wire=off) only the answer delay is left.
 //
 // The in-process scanner is made on first use from the environment variable ZEP_SIM (the text
 // form of CSimOptions, e.g. "9600,N,8,1;model=RV-4400L"); a malformed text is reported on
@@ -20,10 +20,12 @@
 #include "CSimOptions.h"
 #include "CSimScanner.h"
 
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 class CSimPort : public CSerialPort {
 public:
@@ -32,7 +34,7 @@ public:
 
     int Open(const GwString& name) override; // only the name "SIM" (any case) exists
     int IsOpen() const override { return m_bOpen ? 1 : 0; }
-    int SetLine(int baud, char parity, int dataBits, int stopBits) override;
+    int SetLine(const CLineSettings& line) override;
     int BytesWaiting() override;
     int ReadByte(unsigned char& byte) override;
     int Write(const char* data, int length) override;
@@ -65,14 +67,19 @@ private:
     void arm_timer();
     void apply_host_line();
     void forget_wire();
+    // Wakes a waiting event loop in ns nanoseconds (to the nanosecond where the platform has
+    // timer descriptors, else rounded up to the millisecond); a negative ns disarms.
+    void wake_in(long long ns);
+    // The platform's part (CSimPort_unix.cpp, CSimPort_win.cpp): a wake-up to the nanosecond.
+    // precise_wake gives 1 when it took the request, 0 when the Qt timer must do it.
+    void open_wake();
+    void close_wake();
+    int precise_wake(long long ns);
 
     bool m_bOpen = false;
     bool m_bFailed = false;
     int m_iLastError = kNoError;
-    int m_iBaud = 9600;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
+    CLineSettings m_oLine; // the host's side
 
     std::deque<unsigned char> m_queue;
     std::deque<OnWire> m_wire;         // in time order
@@ -81,4 +88,6 @@ private:
     long long m_llDeviceFree = 0;      // the scanner's transmitter is busy until then
     long long m_llVanishAt = -1;       // when the scanner is gone, or -1
     QTimer m_timer;
+    int m_iWakeFd = -1;
+    std::unique_ptr<QSocketNotifier> m_pWake;
 };

@@ -351,6 +351,16 @@ bool nth(int every, long count) {
     return every > 0 && count % every == 0;
 }
 
+// Where the value of a reply begins: after a parameter's key (and "="), after "L" and a rule
+// number; 0 for any other reply.
+size_t value_start(const std::string& reply) {
+    if (const Param* p = key_at_start(reply)) {
+        const size_t key = std::strlen(p->key);
+        return key < reply.size() && reply[key] == '=' ? key + 1 : key;
+    }
+    return reply.size() >= 2 && reply[0] == 'L' && is_digit(reply[1]) ? 2 : 0;
+}
+
 } // namespace
 
 CSimScanner::CSimScanner(const CSimOptions& options) : m_options(options) {
@@ -363,13 +373,14 @@ CSimScanner::CSimScanner(const CSimOptions& options) : m_options(options) {
     if (m_options.m_bLineGiven) {
         // Explicit line settings are the scanner's port settings from the start.
         for (int b = 0; b < 8; ++b) {
-            if (kBauds[b] == m_options.m_iBaud)
+            if (kBauds[b] == m_options.m_oLine.m_iBaud)
                 m_permanent["H0B"] = std::string(1, static_cast<char>('0' + b));
         }
         for (int f = 0; f < 12; ++f) {
             const char* fmt = kFormats[f];
-            if (fmt[0] - '0' == m_options.m_iDataBits && fmt[1] == m_options.m_cParity &&
-                fmt[2] - '0' == m_options.m_iStopBits)
+            const CLineSettings format(m_options.m_oLine.m_iBaud, fmt[1], fmt[0] - '0',
+                                       fmt[2] - '0');
+            if (format == m_options.m_oLine)
                 m_permanent["H0F"] = std::string(1, static_cast<char>('A' + f));
         }
     }
@@ -380,11 +391,8 @@ void CSimScanner::power_up() {
     m_working = m_permanent;
     const int b = m_permanent["H0B"][0] - '0';
     const int f = m_permanent["H0F"][0] - 'A';
-    m_iBaud = b >= 0 && b < 8 ? kBauds[b] : 9600;
     const char* fmt = f >= 0 && f < 12 ? kFormats[f] : "8N1";
-    m_iDataBits = fmt[0] - '0';
-    m_cParity = fmt[1];
-    m_iStopBits = fmt[2] - '0';
+    m_oLine = CLineSettings(b >= 0 && b < 8 ? kBauds[b] : 9600, fmt[1], fmt[0] - '0', fmt[2] - '0');
     m_bInFrame = false;
     m_bTooLong = false;
     m_sFrame.clear();
@@ -395,6 +403,7 @@ void CSimScanner::power_up() {
     m_lCommands = 0;
     m_lBytes = 0;
     m_lReplies = 0;
+    m_lValueGarbles = 0;
     m_bVanished = false;
 }
 
@@ -402,26 +411,22 @@ void CSimScanner::PowerCycle() {
     power_up();
 }
 
-void CSimScanner::SetHostLine(int baud, char parity, int dataBits, int stopBits) {
-    if (parity >= 'a' && parity <= 'z')
-        parity = static_cast<char>(parity - 'a' + 'A');
-    if (baud != m_iHostBaud || parity != m_cHostParity || dataBits != m_iHostDataBits ||
-        stopBits != m_iHostStopBits) {
+void CSimScanner::SetHostLine(const CLineSettings& host) {
+    if (host != m_oHost) {
         m_bInFrame = false;
         m_sFrame.clear();
     }
-    m_iHostBaud = baud;
-    m_cHostParity = parity;
-    m_iHostDataBits = dataBits;
-    m_iHostStopBits = stopBits;
+    m_oHost = host;
 }
 
 int CSimScanner::LineMatches() const {
-    return m_iHostBaud == m_iBaud && m_iHostStopBits == m_iStopBits &&
-                   (m_cHostParity == 0 || m_cHostParity == m_cParity) &&
-                   (m_iHostDataBits == 0 || m_iHostDataBits == m_iDataBits)
-               ? 1
-               : 0;
+    // What a pseudo-terminal cannot carry is taken as the scanner's own.
+    CLineSettings host = m_oHost;
+    if (host.m_cParity == '\0')
+        host.m_cParity = m_oLine.m_cParity;
+    if (host.m_iDataBits == 0)
+        host.m_iDataBits = m_oLine.m_iDataBits;
+    return host == m_oLine ? 1 : 0;
 }
 
 int CSimScanner::Receive(unsigned char byte, Output& out) {
@@ -486,8 +491,18 @@ CSimScanner::Output CSimScanner::make_reply(const std::string& text) {
             c = static_cast<char>(g);
         }
     }
+    if (nth(m_options.m_iGarbleValueEvery, m_lReplies)) {
+        const size_t from = value_start(text);
+        if (from < body.size()) {
+            const size_t back = static_cast<size_t>(m_lValueGarbles++) % (body.size() - from);
+            body[body.size() - 1 - back] = static_cast<char>(body[body.size() - 1 - back] | 0x80);
+        }
+    }
+    const bool flood = nth(m_options.m_iFloodEvery, m_lReplies);
+    if (flood)
+        body = std::string(kFloodBytes, '#');
     out.sBytes = static_cast<char>(kStx) + body;
-    if (!nth(m_options.m_iNoStopEvery, m_lReplies))
+    if (!flood && !nth(m_options.m_iNoStopEvery, m_lReplies))
         out.sBytes += static_cast<char>(kEtx);
     if (nth(m_options.m_iSlowEvery, m_lReplies))
         out.iDelayMs += m_options.m_iSlowMs;

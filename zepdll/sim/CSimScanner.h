@@ -25,6 +25,7 @@
 //     rule n under "Ln" + field letter ("L3L" = "13___").
 #pragma once
 
+#include "CLineSettings.h"
 #include "CSimOptions.h"
 #include "GwProfile.h"
 #include "GwString.h"
@@ -50,17 +51,14 @@ public:
     // possibly nothing); 0 otherwise, and always 0 once the scanner has vanished.
     int Receive(unsigned char byte, Output& out);
 
-    // The host's line settings (9600,N,8,1 until told otherwise). A change drops a partial
-    // frame.
-    void SetHostLine(int baud, char parity, int dataBits, int stopBits);
+    // The host's line settings (9600,N,8,1 until told otherwise); a parity of '\0' or 0 data
+    // bits mean "unknown". A change drops a partial frame.
+    void SetHostLine(const CLineSettings& host);
     // 1 when the host's settings are the scanner's own (unknown parts not compared).
     int LineMatches() const;
 
     // The scanner's own line settings, from its last power-up.
-    int LineBaud() const { return m_iBaud; }
-    char LineParity() const { return m_cParity; }
-    int LineDataBits() const { return m_iDataBits; }
-    int LineStopBits() const { return m_iStopBits; }
+    const CLineSettings& Line() const { return m_oLine; }
 
     // 1 once the scanner has vanished (vanish-commands / vanish-bytes); a power cycle brings it
     // back.
@@ -111,7 +109,8 @@ public:
     int LoadMemoryText(const std::string& text);
 
     static constexpr int kMaxFrame = 255;
-    static constexpr int kLongReply = 8192; // characters of a "long" fault reply
+    static constexpr int kLongReply = 8192;   // characters of a "long" fault reply
+    static constexpr int kFloodBytes = 30000; // characters of a "flood"
 
 private:
     using Memory = std::map<std::string, std::string>;
@@ -135,14 +134,8 @@ private:
     Memory m_working;
     Memory m_permanent;
 
-    int m_iBaud = 9600;
-    char m_cParity = 'N';
-    int m_iDataBits = 8;
-    int m_iStopBits = 1;
-    int m_iHostBaud = 9600;
-    char m_cHostParity = 'N';
-    int m_iHostDataBits = 8;
-    int m_iHostStopBits = 1;
+    CLineSettings m_oLine;
+    CLineSettings m_oHost;
 
     bool m_bInFrame = false;
     bool m_bTooLong = false;
@@ -156,5 +149,6 @@ private:
     long m_lCommands = 0;
     long m_lBytes = 0;
     long m_lReplies = 0;
+    long m_lValueGarbles = 0; // replies garbled in their value so far
     bool m_bVanished = false;
 };

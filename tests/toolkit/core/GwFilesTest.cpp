@@ -63,35 +63,26 @@ TEST(GwPath, WildcardsAndPathParts) {
               "c:\\dir\\|");
 }
 
-TEST(GwLineReader, ReadsLinesWithoutTheirEndsAndCutsThemAt1023) {
+// Lines cut at 1023 characters and files found without regard to case are the script and
+// report tests'.
+TEST(GwLineReader, ReadsLinesWithoutTheirEndsAndAnyBytes) {
     GwLineReader r;
     r.open_text("one\r\ntwo\n\nlast");
     EXPECT_EQ(all_lines(r), "one|two||last|");
     EXPECT_EQ(r.line_number(), 4);
     EXPECT_EQ(r.good(), 0);
-    r.open_text(std::string(1023, 'a') + "\n" + std::string(1024, 'b') + "\r\n" +
-                std::string(3000, 'c') + "Z\nnext\n");
-    EXPECT_EQ(all_lines(r), std::string(1023, 'a') + "|" + std::string(1023, 'b') + "|" +
-                                std::string(1023, 'c') + "|next|");
-    // Binary bytes survive, and rewind starts over.
     r.open_text(std::string("a\0b\n\xFFz\n", 7));
     EXPECT_EQ(all_lines(r), std::string("a\0b|\xFFz|", 7));
     r.rewind();
     EXPECT_EQ(r.line_number(), 0);
     EXPECT_EQ(all_lines(r).size(), 7u);
-}
-
-TEST(GwLineReader, OpensAnExistingFileWithoutRegardToCaseOnly) {
     TempDir dir;
-    GwLineReader r;
-    EXPECT_EQ(r.open(GwString(dir.file("missing.txt"))) + r.is_open(), 0);
+    EXPECT_EQ(r.open(GwString(dir.file("missing.txt"))), 0);
     EXPECT_EQ(r.open(GwString(dir.dir())), 0);
     EXPECT_EQ(all_lines(r), "");
-    dir.write("Some.TXT", "x\n");
-    EXPECT_EQ(r.open(GwString(dir.dir() + "some.txt")), 1);
-    EXPECT_EQ(all_lines(r), "x|");
 }
 
+// A failed write is the savers' tests' (the settings, the script files).
 TEST(GwAtomicFile, ReplacesTheTargetOnlyOnASuccessfulCommit) {
     TempDir dir;
     const std::string target = dir.write("set.slp", "old");
@@ -101,14 +92,6 @@ TEST(GwAtomicFile, ReplacesTheTargetOnlyOnASuccessfulCommit) {
         out.stream() << "half";
     }
     EXPECT_EQ(TempDir::read(target), "old") << "no commit: the old file stays";
-    {
-        GwAtomicFile::fail_writes_after(4);
-        GwAtomicFile out{GwString(target)};
-        GwAtomicFile::fail_writes_after(-1);
-        out.stream() << "more than four bytes";
-        EXPECT_EQ(out.commit(), 0);
-    }
-    EXPECT_EQ(TempDir::read(target), "old") << "a failed write leaves the old file";
     {
         GwAtomicFile out{GwString(target)};
         out.stream() << "new contents\n";

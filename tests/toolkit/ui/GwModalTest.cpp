@@ -50,7 +50,7 @@ TEST_F(GwModalTest, TimersFireInsideTheNestedLoopWithTheirWindow) {
     EXPECT_EQ(dialog->go(), 42);
     EXPECT_EQ(fired, 3);
     EXPECT_EQ(Recorder::last("Test::Timer")->window, "Dialog");
-    EXPECT_EQ(Recorder::last("Test::Timer")->type, GwTIMER);
+    EXPECT_EQ(Recorder::last("Test::Timer")->event.type(), GwTIMER);
     EXPECT_EQ(dialog->timer_active(), 0);
     // Starting a running timer restarts it with the new period.
     Recorder::on_timer = [&fired](GwCore* w) {

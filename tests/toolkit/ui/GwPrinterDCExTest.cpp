@@ -1,16 +1,26 @@
-// The printer device: world coordinates, preparation through the scripted printer answer and
-// measuring with the printer's own metrics. Documents of several pages are the print tests'
-// (PrintReportTest reads them back).
+// Fonts, and the printer device: world coordinates and measuring with the printer's own
+// metrics. Documents of several pages and a failing printer are the print tests' (they read
+// the documents back).
 #include "GwPrinterDCEx.h"
 #include "GwFont.h"
 #include "GwScriptedAnswers.h"
 #include "TempDir.h"
 
+#include <QFontInfo>
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 namespace {
+
+// Points, family and style of a font as one text: "7 Courier I".
+std::string described(const GwFont& font) {
+    const QFont& f = font.qfont();
+    return std::to_string(f.pointSize()) + " " + f.family().toStdString() +
+           (f.italic() ? " I" : "") + (f.bold() ? " B" : "");
+}
 
 // A printer prepared for PDF output into the test's directory.
 class GwPrinter : public testing::Test {
@@ -27,6 +37,19 @@ protected:
 };
 
 } // namespace
+
+TEST(GwFont, DescriptorsGiveSizeFamilyAndStyleAndResolve) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"8.Courier", "8 Courier"},      {"7.Courier.I", "7 Courier I"},
+        {"10.Arial.bi", "10 Arial I B"}, {"GwDialogFont", "9 DejaVu Sans"},
+        {"Courier", "9 Courier"},        {"9999.Courier", "9 Courier"}}; // absurd size ignored
+    for (const auto& [descriptor, expected] : rows) {
+        EXPECT_EQ(described(GwFont(descriptor)), expected) << descriptor;
+        // Without a font Qt draws every box and document without text, silently.
+        EXPECT_FALSE(QFontInfo(GwFont(descriptor).qfont()).family().isEmpty()) << descriptor;
+    }
+    EXPECT_EQ(GwFont("8.Courier").qfont().styleHint(), QFont::TypeWriter);
+}
 
 // The mapping the print manager sets: a rectangle from (-7, -7) to (93, 63), neither
 // proportional nor turned.
@@ -54,14 +77,4 @@ TEST_F(GwPrinter, MeasuresWithThePrinterMetrics) {
     double one = 0;
     m_dc.text_extent("W", one, h);
     EXPECT_NEAR(w / 52.0, one, one * 0.01);
-}
-
-TEST(GwPrinterFailed, PreparationLeavesNoDevice) {
-    GwPrinterDCEx dc;
-    GwScriptedAnswers::printer_fails();
-    EXPECT_EQ(dc.prepare(0), 0);
-    EXPECT_EQ(dc.device_width() + dc.start_doc("x") + dc.start_page(), 0);
-    // Unanswered: the preparation fails as well (no dialog waits for a person).
-    EXPECT_EQ(dc.prepare(0), 0);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1);
 }

@@ -19,19 +19,15 @@
 struct Call {
     std::string callback;
     std::string window; // id of the element that fired
-    GwEventType type;   // GwNO_EVENT when the event was null
-    char character;
-    unsigned flags;
+    GwEvent event;      // GwNO_EVENT when the toolkit gave none
     std::string data;
 };
 
 class Recorder {
 public:
     static inline std::vector<Call> calls;
-    // Runs inside each Test::Timer call (the test decides when the run ends).
-    static inline std::function<void(GwCore*)> on_timer;
-    // The result Test::Key gives for a character (0 swallows it).
-    static inline std::function<int(char)> key_result;
+    static inline std::function<void(GwCore*)> on_timer; // runs inside each Test::Timer call
+    static inline std::function<int(char)> key_result;   // Test::Key's result (0 swallows)
 
     static int count(const std::string& callback) {
         int n = 0;
@@ -49,14 +45,12 @@ public:
     static constexpr const char* kNames[] = {"Test::Activate", "Test::Timer", "Test::Key",
                                              "Test::Ok",       "Test::Show",  "Test::Hide",
                                              "Test::Close"};
-    // Callback N of kNames. Test::Ok is the OK button of the test dialog: result 6, and the
-    // dialog goes.
+    // Callback N of kNames. Test::Ok, the OK button of the test dialog, gives the dialog the
+    // result 6 and hides it.
     template <int N>
     static int callback(GwCore* w, GwEvent* e, const GwUD& d) {
-        calls.push_back({kNames[N], w != nullptr ? w->id().str() : std::string(),
-                         e != nullptr ? e->type() : GwNO_EVENT,
-                         e != nullptr ? e->character() : '\0', e != nullptr ? e->flags() : 0u,
-                         d.text().str()});
+        calls.push_back(
+            {kNames[N], w->id().str(), e != nullptr ? *e : GwEvent(GwNO_EVENT), d.text().str()});
         if (N == 1 && on_timer)
             on_timer(w);
         if (N == 2 && key_result)
@@ -67,9 +61,6 @@ public:
         }
         return 1;
     }
-    static constexpr GwCallbackFn Activate = callback<0>;
-    static constexpr GwCallbackFn Timer = callback<1>;
-    static constexpr GwCallbackFn Key = callback<2>;
 };
 
 #define ZEP_UI_FIXTURES ZEP_SOURCE_DIR "/tests/toolkit/ui/fixtures/test"
