@@ -42,31 +42,11 @@ void CAutoBaudDetect::SetProbeTimeoutHook(std::function<int(int baud)> hook) {
     timeout_hook() = std::move(hook);
 }
 
-namespace {
-
-// A settings text in one form for comparison: "9600 ,n,8,1" and "9600,N,8,1" both give
-// "9600,N,8,1"; a text that does not have the four parts gives empty.
-GwString normal_form(const GwString& settings) {
-    const int comma = settings.first(',');
-    if (comma < 0 || settings.len() < comma + 6)
-        return GwString();
-    GwString form(GwAtoi(settings.cc()));
-    form += ',';
-    form += static_cast<char>(settings[comma + 1] & ~0x20); // upper case
-    form += ',';
-    form += settings[comma + 3];
-    form += ',';
-    form += settings[comma + 5];
-    return form;
-}
-
-} // namespace
-
 std::vector<GwString> CAutoBaudDetect::Order() const {
     std::vector<GwString> table = Combinations();
-    const GwString first = normal_form(m_sFirst);
-    for (size_t i = 0; first.not_null() && i < table.size(); ++i) {
-        if (normal_form(table[i]) == first) {
+    const CLineSettings first = CLineSettings::Parse(m_sFirst);
+    for (size_t i = 0; first.IsValid() && i < table.size(); ++i) {
+        if (CLineSettings::Parse(table[i]) == first) {
             const GwString entry = table[i];
             table.erase(table.begin() + static_cast<long>(i));
             table.insert(table.begin(), entry);
