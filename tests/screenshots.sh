@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Takes pictures under a virtual X server, so that a person can check that the texts are drawn
 # and readable (without fonts Qt draws boxes without text, silently) and that nothing is cut
-# or overlaps: a message box and a small loaded layout, and every tab page of the ZEP100
-# parameter dialog and its "CVMInfo" in English, German and French. The pictures go to
-# build/screenshots/ and are not committed.
+# or overlaps: a message box and a small loaded layout, every tab page of the ZEP100 parameter
+# dialog and its "CVMInfo", the terminal (with traffic) and the two port dialogs, in English,
+# German and French. The pictures go to build/screenshots/ and are not committed.
 #
 #   tests/screenshots.sh            after scripts/setup.sh has built build/
 set -euo pipefail
@@ -14,6 +14,6 @@ rm -f "$out"/*.png
 for suite in toolkit_ui zepmain; do
   ZEP_SCREENSHOT_DIR="$out" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$top/build/tests/test_$suite" --gtest_filter='Screenshots.*'
+    "$top/build/tests/test_$suite" --gtest_filter='*Screenshots*'
 done
 ls -l "$out"/*.png

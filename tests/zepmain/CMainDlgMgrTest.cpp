@@ -203,7 +203,7 @@ TEST(ZepCallbacks, EveryCallbackLeavesAWindowWithoutOwnerAlone) {
     int rows = 0;
     for (const GwFuncDesc* row = ZepCallbackTable(); row->name != nullptr; ++row, ++rows)
         EXPECT_EQ(row->function(window, &key, window->user_data()), 1) << row->name;
-    EXPECT_EQ(rows, 8);
+    EXPECT_EQ(rows, 25);
     EXPECT_EQ(field.text(), "5-12");
     EXPECT_EQ(GwScriptedAnswers::shown().size(), 0u);
 }
