@@ -60,6 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (map.Field(i, f).first(';') >= 0)
                 __builtin_trap(); // fields are split at every ";"
         }
+        // Lookups by name find the first entry of a name: a later entry of the same name is
+        // never cut with, so its fields say nothing about a cut.
+        bool repeated = false;
+        for (int j = 0; j < i && !repeated; ++j)
+            repeated = map.Name(j) == name;
+        if (repeated)
+            continue;
         const GwString marker = map.Field(i, 2);
         const GwString locator = map.Field(i, 4);
         const int bar = locator.first('|');

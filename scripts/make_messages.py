@@ -215,6 +215,15 @@ WARNINGS = {
         59: "Apply",
         62: "The port could not be opened. Check that it exists and is not in use, then try "
             "again.",
+        63: "No port is open: nothing can be sent. Connect to the scanner first (port settings "
+            "or automatic baud detection).",
+        64: "Time",
+        65: "in use by ",
+        66: "no access: the user is not in the group ",
+        67: "no access before logging in again as a member of the group ",
+        68: "no access rights",
+        69: "not present",
+        70: "Add the user to the group, then log out and in again:",
         71: "The parameters were sent to the scanner. Whether it took them was not checked: "
             "choose verify to read them back.",
         72: "The parameters were sent to the scanner and read back: the scanner holds every "
@@ -277,6 +286,15 @@ WARNINGS = {
         59: "Übernehmen",
         62: "Die Schnittstelle konnte nicht geöffnet werden. Bitte prüfen, ob sie existiert und "
             "frei ist, und es erneut versuchen.",
+        63: "Keine Schnittstelle geöffnet: es kann nichts gesendet werden. Bitte zuerst mit dem "
+            "Scanner verbinden (Schnittstelleneinstellungen oder automatische Baudratenerkennung).",
+        64: "Zeit",
+        65: "belegt von ",
+        66: "kein Zugriff: der Benutzer ist nicht in der Gruppe ",
+        67: "kein Zugriff vor erneuter Anmeldung als Mitglied der Gruppe ",
+        68: "keine Zugriffsrechte",
+        69: "nicht vorhanden",
+        70: "Benutzer zur Gruppe hinzufügen, dann ab- und wieder anmelden:",
         71: "Die Parameter wurden zum Scanner gesendet. Ob er sie übernommen hat, wurde nicht "
             "geprüft: zum Zurücklesen Prüfen wählen.",
         72: "Die Parameter wurden zum Scanner gesendet und zurückgelesen: der Scanner hat jeden "
@@ -338,6 +356,15 @@ WARNINGS = {
         59: "Appliquer",
         62: "Le port n'a pas pu être ouvert. Vérifiez qu'il existe et qu'il n'est pas occupé, "
             "puis réessayez.",
+        63: "Aucun port n'est ouvert : rien ne peut être envoyé. Connectez-vous d'abord au "
+            "scanner (réglages du port ou détection automatique du débit).",
+        64: "Heure",
+        65: "occupé par ",
+        66: "pas d'accès : l'utilisateur n'est pas dans le groupe ",
+        67: "pas d'accès avant une nouvelle connexion en tant que membre du groupe ",
+        68: "pas de droits d'accès",
+        69: "absent",
+        70: "Ajoutez l'utilisateur au groupe, puis déconnectez-vous et reconnectez-vous :",
         71: "Les paramètres ont été envoyés au scanner. Il n'a pas été vérifié qu'il les a "
             "acceptés : choisissez la vérification pour les relire.",
         72: "Les paramètres ont été envoyés au scanner et relus : le scanner contient chaque "

@@ -1,5 +1,7 @@
 #include "CApplFrameMgr.h"
 
+#include "CAutoBaudDlgMgr.h"
+#include "CComDlgMgr.h"
 #include "CCompareDlgMgr.h"
 #include "CDriver.h"
 #include "CErrorHandler.h"
@@ -13,6 +15,7 @@
 #include "CScanRepoIf.h"
 #include "CScriptPrintMgr.h"
 #include "CSplashScreen.h"
+#include "CTerminal.h"
 #include "CTransferBox.h"
 #include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
@@ -36,6 +39,8 @@ constexpr unsigned kErrWrite = 4;
 constexpr unsigned kErrRead = 5;
 constexpr unsigned kErrDefaults = 6;
 constexpr unsigned kErrLayout = 31;
+constexpr unsigned kErrFoundType = 18;
+constexpr unsigned kErrSwitchType = 19;
 constexpr unsigned kErrNoType = 32;
 constexpr unsigned kErrConfirm = 41;
 constexpr unsigned kErrPrinted = 58;
@@ -853,6 +858,63 @@ int CApplFrameMgr::FactoryDefaults_CB(GwCore* /*window*/, GwEvent* /*event*/,
         return 1;
     LoadFactoryDefaults();
     return 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Terminal and port dialogs
+
+int CApplFrameMgr::Terminal_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {
+    if (m_iBusy != 0 || m_pTransfer == nullptr)
+        return 1;
+    m_iBusy = 1;
+    {
+        CTerminal terminal("DlgTerminal", CInitMgr::program_dir() + "zepmain", CallbackTable(),
+                           Window());
+        if (GwCore* window = terminal.Window())
+            window->go();
+    }
+    m_iBusy = 0;
+    return 1;
+}
+
+int CApplFrameMgr::ChangeCom_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {
+    if (m_iBusy != 0)
+        return 1;
+    CComDlgMgr dialog("COM Parameter", CInitMgr::program_dir() + "zepmain", CallbackTable(),
+                      Window());
+    if (dialog.Window() != nullptr && dialog.Window()->go() == kTakenOver)
+        Reconnect();
+    return 1;
+}
+
+int CApplFrameMgr::AutoBaudDetect_CB(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {
+    if (m_iBusy != 0)
+        return 1;
+    auto dialog = std::make_unique<CAutoBaudDlgMgr>(
+        "Auto Baud Detect", CInitMgr::program_dir() + "zepmain", CallbackTable(), Window());
+    if (dialog->Window() == nullptr || dialog->Window()->go() != kTakenOver)
+        return 1;
+    dialog.reset();
+    if (Reconnect() == 0)
+        return 1;
+    GwString name = CParser::TranslateType(CScanRepoIf::ConnectedScanner(), 0, 2);
+    if (name.is_empty())
+        name = CScanRepoIf::ConnectedScanner();
+    if (CErrorHandler::Question("AutoBaud Detect",
+                                err(kErrFoundType, 0) + name + ".\n \n" + err(kErrSwitchType, 0),
+                                kYesNo) == kYes)
+        Adopt(1);
+    return 1;
+}
+
+int CApplFrameMgr::Reconnect() {
+    int connected = 0;
+    {
+        GwWaitObject wait;
+        connected = m_pTransfer != nullptr ? m_pTransfer->initialize() : 0;
+    }
+    ShowPort();
+    return connected;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -87,6 +87,13 @@ public:
     int PrintSlpFile_CB(GwCore* window, GwEvent* event, const GwUD& data);
     int ExportRtf_CB(GwCore* window, GwEvent* event, const GwUD& data);
     int FactoryDefaults_CB(GwCore* window, GwEvent* event, const GwUD& data);
+    // The terminal ("DlgTerminal"), run modally; not while a transfer runs.
+    int Terminal_CB(GwCore* window, GwEvent* event, const GwUD& data);
+    // "COM Parameter": settings taken over (6) connect anew.
+    int ChangeCom_CB(GwCore* window, GwEvent* event, const GwUD& data);
+    // "Auto Baud Detect": settings taken over connect anew; when a scanner answers, the
+    // question whether to switch to its type and read its parameters.
+    int AutoBaudDetect_CB(GwCore* window, GwEvent* event, const GwUD& data);
     // The language of the menu item (its id, "049"), used from the next start.
     int ChangeLanguage_CB(GwCore* window, GwEvent* event, const GwUD& data);
     // The unit of the menu item ("METRIC" or "INCH").
@@ -127,6 +134,8 @@ private:
     // Connects with an information box: 1 when a scanner answered. The box is gone when it
     // returns.
     int Connect();
+    // Connects under the wait cursor (after the port dialogs); 1 when a scanner answered.
+    int Reconnect();
     // Connect for a command: on failure a silent connection attempt (no message shown while
     // it ran) is explained with error 67 and the port; 1 when connected.
     int ConnectForCommand();

@@ -36,6 +36,7 @@ void GwView::Build() {
     if (m_sResourceFile.not_null()) {
         if (GwRcMgr::use(m_sResourceFile) == 0)
             return;
+        m_bUsesFile = true;
         if (m_pTable != nullptr)
             GwRcMgr::use_func_desc(m_pTable);
     }
@@ -44,6 +45,12 @@ void GwView::Build() {
         return;
     LinkWindow(window);
     m_bOwnsWindow = true;
+}
+
+void GwView::ReleaseResourceFile() {
+    if (m_bUsesFile)
+        GwRcMgr::unuse(m_sResourceFile);
+    m_bUsesFile = false;
 }
 
 int GwView::Show(GwCore* /*window*/, GwEvent* /*event*/, const GwUD& /*data*/) {

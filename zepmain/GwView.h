@@ -60,6 +60,9 @@ public:
 protected:
     // Makes window the view's window without owning it, and links it.
     void LinkWindow(GwCore* window);
+    // Gives back the view's use of its resource file (GwRcMgr::unuse), once, when the view
+    // registered it: for owners whose view is the file's only user.
+    void ReleaseResourceFile();
 
     int m_iReserved = 0; // free for a derived manager
 
@@ -73,4 +76,5 @@ private:
     GwString m_sResource;
     GwString m_sResourceFile;
     const GwFuncDesc* m_pTable = nullptr;
+    bool m_bUsesFile = false; // the view holds a use of its resource file
 };

@@ -14,6 +14,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -140,6 +141,33 @@ TEST_F(AutoBaud, StopNoAnswerAndTheRealTimeOut) {
     reset_sim("2400,N,8,1;wire=off;delay=0");
     detect(1, 1);
     EXPECT_EQ(driver->Timeout(), 250);
+    // At 300 baud the reply outlasts the probe's 602 ms: what came within them counts.
+    reset_sim("300,O,7,2;delay=0");
+    m_detector->TryFirst("300,O,7,2");
+    detect(1, 1);
+}
+
+// Settings named to be tried first come first, in any spelling; the others follow in their
+// order without them, so a scanner anywhere is still found and none is probed twice.
+TEST_F(AutoBaud, TriesTheNamedSettingsFirst) {
+    TestDriver driver;
+    const std::tuple<const char*, const char*, int> rows[] = {{"300,o,7,2", "300,O,7,2", 1},
+                                                              {" 19200 ,E,7,1", "300,O,7,2", 84},
+                                                              {"19200,E,7,1", "2400,N,8,1", 2},
+                                                              {"115200,N,8,1", "9600,N,8,1", 2},
+                                                              {"", "9600,N,8,1", 2},
+                                                              {"9600,N,8,1", "2400,N,8,1", 2},
+                                                              {"4800,N,8,2", "19200,N,8,2", 18}};
+    for (const auto& [first, scanner, probe] : rows) {
+        SCOPED_TRACE(std::string(first) + " / " + scanner);
+        reset_sim(std::string(scanner) + ";wire=off;delay=0");
+        m_detector->TryFirst(first);
+        std::set<std::string> order;
+        for (const GwString& entry : m_detector->Order())
+            order.insert(entry.str());
+        EXPECT_EQ(order.size(), 84u);
+        detect(1, probe);
+    }
 }
 
 // What counts as an answer: "RV" anywhere in whatever came back.

@@ -42,6 +42,20 @@ void CAutoBaudDetect::SetProbeTimeoutHook(std::function<int(int baud)> hook) {
     timeout_hook() = std::move(hook);
 }
 
+std::vector<GwString> CAutoBaudDetect::Order() const {
+    std::vector<GwString> table = Combinations();
+    const CLineSettings first = CLineSettings::Parse(m_sFirst);
+    for (size_t i = 0; first.IsValid() && i < table.size(); ++i) {
+        if (CLineSettings::Parse(table[i]) == first) {
+            const GwString entry = table[i];
+            table.erase(table.begin() + static_cast<long>(i));
+            table.insert(table.begin(), entry);
+            break;
+        }
+    }
+    return table;
+}
+
 int CAutoBaudDetect::Detect() {
     m_iStopRequested = 0;
     m_iPortFailed = 0;
@@ -52,7 +66,7 @@ int CAutoBaudDetect::Detect() {
         m_pProgress->set_end(static_cast<double>(kCombinations));
         m_pProgress->set_slider_value(0.0);
     }
-    const std::vector<GwString> table = Combinations();
+    const std::vector<GwString> table = Order();
     GwString answer;
     for (const GwString& entry : table) {
         answer = TryToConnect(entry);

@@ -437,8 +437,18 @@ GwString CDriver::read_unframed() {
             if (result.len() < kMaxMessage)
                 result += static_cast<char>(byte);
         }
-        if (m_iTimeoutReached)
+        if (m_iTimeoutReached) {
+            // What arrived while the last wait ran belongs to this read, although the time-out
+            // ended the wait before it could be taken; what comes later does not.
+            for (int left = bytes_waiting(); left != 0 && waiting >= 0; --left) {
+                unsigned char byte = 0;
+                if (left < 0 || !read_byte(byte))
+                    waiting = -1;
+                else if (result.len() < kMaxMessage)
+                    result += static_cast<char>(byte);
+            }
             break;
+        }
         waiting = bytes_waiting();
     }
     end_read_timeout();

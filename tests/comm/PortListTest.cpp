@@ -1,0 +1,69 @@
+// The port list: what the rights of a device mean for a user (every case, without a second
+// account), ports that are missing or held open by another process, and the labels.
+#include "CPortList.h"
+#include "PtyPair.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(PortList, JudgesTheRightsOfADevice) {
+    const unsigned dialout = 20;
+    struct Row {
+        const char* name;
+        CPortList::Rights rights; // mode, owner, group, user, session groups, memberships
+        int state;
+    } rows[] = {
+        {"root may use all", {0600, 0, 0, 0, {0}, {0}}, CPortList::kFree},
+        {"in the group", {0660, 0, dialout, 1000, {1000, dialout}, {}}, CPortList::kFree},
+        {"not in the group", {0660, 0, dialout, 1000, {1000, 46}, {1000, 46}}, CPortList::kNoGroup},
+        {"joined, not logged in again",
+         {0660, 0, dialout, 1000, {1000}, {dialout}},
+         CPortList::kRelogin},
+        {"the group may not write",
+         {0640, 0, dialout, 1000, {1000}, {dialout}},
+         CPortList::kNoRights},
+        {"own device", {0600, 1000, 1000, 1000, {1000}, {1000}}, CPortList::kFree},
+        {"everybody", {0666, 0, dialout, 1000, {1000}, {}}, CPortList::kFree},
+        {"in a group the device shuts out",
+         {0606, 0, dialout, 1000, {dialout}, {dialout}},
+         CPortList::kNoRights},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(CPortList::Judge(r.rights), r.state) << r.name;
+}
+
+// A pseudo-terminal is free until another process opens it; a missing device and the
+// simulated scanner; the list always ends with SIM. Labels name device, description, maker.
+TEST(PortList, ChecksPortsWithoutOpeningThemAndLabelsThem) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    EXPECT_EQ(CPortList::Check(pty.slave().c_str()).m_iState, CPortList::kFree);
+    QProcess holder;
+    holder.setStandardInputFile(QString::fromStdString(pty.slave()));
+    holder.start("sleep", {"30"});
+    ASSERT_TRUE(holder.waitForStarted());
+    const CPortList::Port held = CPortList::Check(pty.slave().c_str());
+    EXPECT_EQ(held.m_iState, CPortList::kInUse);
+    EXPECT_EQ(held.m_sDetail.str(), "sleep, process " + std::to_string(holder.processId()));
+    holder.kill();
+    holder.waitForFinished();
+    EXPECT_EQ(CPortList::Check("/dev/zep-no-such-port").m_iState, CPortList::kMissing);
+    const CPortList::Port sim = CPortList::Check("sim");
+    EXPECT_EQ(sim.m_sName.str() + std::to_string(sim.m_iState), "SIM0");
+    EXPECT_EQ(CPortList::Ports().back().m_sName.str(), "SIM");
+
+    const std::pair<CPortList::Port, const char*> labels[] = {
+        {{"COM1", "/dev/ttyS0", "", "", 0, ""}, "COM1 (ttyS0)"},
+        {{"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "FTDI", 0, ""},
+         "ttyUSB0 - FT232R USB UART (FTDI)"},
+        {{"COM3", "COM3", "USB Serial Port", "USB Serial Port", 0, ""}, "COM3 - USB Serial Port"}};
+    for (const auto& [port, label] : labels)
+        EXPECT_EQ(port.Label().str(), label);
+}
+
+} // namespace

@@ -1,0 +1,231 @@
+// "COM Parameter" and "Auto Baud Detect" run modally and answered through the scripted
+// answers: what they show of the stored settings, what OK, Apply and Cancel store, detection
+// that starts by itself against the simulated scanner and zepsim, stopping and restarting, and
+// a port that does not exist.
+#include "../comm/CommTestSupport.h"
+#include "CAutoBaudDetect.h"
+#include "CAutoBaudDlgMgr.h"
+#include "CComDlgMgr.h"
+#include "EventWait.h"
+#include "ProgramWindows.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+GwString* const kSettings[] = {&CInitMgr::m_sComID, &CInitMgr::m_sComBaudrate,
+                               &CInitMgr::m_sComParity, &CInitMgr::m_sComDatabits,
+                               &CInitMgr::m_sComStopbits};
+
+void store(const Strings& values) {
+    for (size_t i = 0; i < values.size(); ++i)
+        *kSettings[i] = values[i].c_str();
+}
+
+Strings stored() {
+    Strings values;
+    for (const GwString* setting : kSettings)
+        values.push_back(setting->str());
+    return values;
+}
+
+// The ids of the checked buttons of the five groups, and the text of the path field.
+Strings checked(GwCore* dialog) {
+    Strings ids;
+    for (const char* group :
+         {"COMID", "COMPARBAUDRATE", "COMPARPARITY", "COMPARDATABITS", "COMPARSTOPBITS"}) {
+        ids.emplace_back();
+        for (GwCore* c : dialog->child(group)->children())
+            if (c->is_a(GwTOGGLEBUTTON_CLASS) && c->value() != 0)
+                ids.back() = c->id().str();
+    }
+    ids.push_back(dialog->child("COMID_PATH_TEXT")->text().str());
+    return ids;
+}
+
+class PortDialogs : public testing::Test {
+protected:
+    // Runs "COM Parameter" with action while it is up; its result.
+    static int run_com(const std::function<void(GwCore*)>& action) {
+        CComDlgMgr dialog("COM Parameter", ProgramWindows::file(), ZepCallbackTable(), nullptr);
+        GwScriptedAnswers::on_dialog("COM Parameter", action);
+        return dialog.Window()->go();
+    }
+
+    ProgramWindows m_windows;
+    CommSettings m_settings;
+};
+
+// The stored settings are checked (a parity stored in lower case by a detection too), OK
+// stores the checked ids, Cancel and Escape store nothing, a group without a checked button
+// stores the empty text, and a port no button names is a device path, typed or stored.
+TEST_F(PortDialogs, ComParameterShowsAndStores) {
+    store({"sim", "19200", "e", "7", "2"});
+    Strings shown;
+    EXPECT_EQ(run_com([&](GwCore* d) {
+                  shown = checked(d);
+                  d->child("COM2")->click();
+                  d->child("N")->click();
+                  d->child("ID_OK")->click();
+              }),
+              6);
+    EXPECT_EQ(shown, (Strings{"SIM", "19200", "E", "7", "2", ""}));
+    EXPECT_EQ(stored(), (Strings{"COM2", "19200", "N", "7", "2"}));
+    for (bool escape : {false, true})
+        EXPECT_EQ(run_com([escape](GwCore* d) {
+                      d->child("9600")->click();
+                      if (escape)
+                          qobject_cast<QDialog*>(d->widget())->reject();
+                      else
+                          d->child("ID_CANCEL")->click();
+                  }),
+                  15);
+    EXPECT_EQ(stored(), (Strings{"COM2", "19200", "N", "7", "2"}));
+
+    store({"/dev/pts/77", "19200", "X", "7", "2"});
+    EXPECT_EQ(run_com([&](GwCore* d) {
+                  shown = checked(d);
+                  d->child("ID_OK")->click();
+              }),
+              6);
+    EXPECT_EQ(shown, (Strings{"COMID_PATH", "19200", "", "7", "2", "/dev/pts/77"}));
+    EXPECT_EQ(stored(), (Strings{"/dev/pts/77", "19200", "", "7", "2"}));
+
+    store({"COM1"});
+
+    EXPECT_EQ(run_com([&](GwCore* d) {
+                  for (const char* id : {"COM1", "SIM"})
+                      shown.push_back(d->child(id)->text().str().substr(0, 4));
+                  for (char c : std::string(" /dev/ttyACM0 ")) { // typed: chooses the path
+                      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+                      QApplication::sendEvent(d->child("COMID_PATH_TEXT")->widget(), &key);
+                  }
+                  d->child("ID_OK")->click();
+              }),
+              6);
+    EXPECT_EQ(Strings(shown.end() - 2, shown.end()), (Strings{"COM1", "SIM "}));
+    EXPECT_EQ(CInitMgr::m_sComID.str(), "/dev/ttyACM0");
+}
+
+// --- Auto Baud Detect ----------------------------------------------------------------------
+
+class AutoBaudDialog : public PortDialogs {
+protected:
+    void SetUp() override {
+        CAutoBaudDetect::SetProbeTimeoutHook([this](int) {
+            if (++m_probes == m_stopAt)
+                QTimer::singleShot(0, [this] { m_window->child("ID_BUTTON")->click(); });
+            return m_timeout;
+        });
+    }
+    void TearDown() override {
+        m_dialog.reset();
+        CAutoBaudDetect::SetProbeTimeoutHook({});
+        CSimPort::ResetDevice();
+    }
+    // Builds the dialog (with the settings stored now) and runs it with action; its result.
+    int run(const std::function<void()>& action) {
+        m_dialog = std::make_unique<CAutoBaudDlgMgr>("Auto Baud Detect", ProgramWindows::file(),
+                                                     ZepCallbackTable(), nullptr);
+        m_window = m_dialog->Window();
+        GwScriptedAnswers::on_dialog("Auto Baud Detect", [action](GwCore*) { action(); });
+        return m_window->go();
+    }
+    // Waits until a detection (it starts by itself) has returned: the bar full and the port
+    // group usable again. The state and button texts.
+    Strings wait_detected() const {
+        EXPECT_TRUE(WaitFor([this] {
+            return m_window->child("ID_PROGRESS")->slider_value() == 84.0 &&
+                   m_window->child("COMID")->is_enabled() &&
+                   m_dialog->State() != CAutoBaudDlgMgr::kDetecting;
+        }));
+        return {m_window->child("ID_STATE")->text().str(),
+                m_window->child("ID_BUTTON")->text().str()};
+    }
+    static Strings texts(unsigned state, unsigned button) {
+        return {CErrorHandler::warning(state, 0).str(), CErrorHandler::warning(button, 0).str()};
+    }
+
+    TestDriver m_driver;
+    std::unique_ptr<CAutoBaudDlgMgr> m_dialog;
+    GwCore* m_window = nullptr;
+    int m_probes = 0;
+    int m_stopAt = 0;
+    int m_timeout = 15;
+};
+
+// Found by itself at settings other than the stored ones, on the simulated scanner and on
+// zepsim chosen by its device path (a pseudo-terminal carries only baud rate and stop bits);
+// Apply stores them with the parity in lower case.
+class AutoBaudFinds : public AutoBaudDialog,
+                      public testing::WithParamInterface<std::pair<std::string, Strings>> {};
+
+TEST_P(AutoBaudFinds, TheScannerAndApplies) {
+    Zepsim zepsim;
+    Strings expected = GetParam().second;
+    if (expected[0] == "SIM") {
+        reset_sim(GetParam().first + ";wire=off;delay=0");
+    } else {
+        expected[0] =
+            zepsim.start({"--line", GetParam().first.c_str(), "--options", "wire=off;delay=0"});
+        m_timeout = 80;
+    }
+    store({expected[0], "9600", "N", "8", "1"});
+    Strings shown;
+    EXPECT_EQ(run([&] {
+                  shown = wait_detected();
+                  m_window->child("ID_BUTTON")->click();
+              }),
+              6);
+    EXPECT_EQ(shown, texts(49, 59));
+    EXPECT_EQ(stored(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scanners, AutoBaudFinds,
+    testing::Values(std::make_pair("19200,E,7,1", Strings{"SIM", "19200", "e", "7", "1"}),
+                    std::make_pair("9600,E,7,1", Strings{"SIM", "9600", "e", "7", "1"}),
+                    std::make_pair("19200,N,8,2", Strings{"zepsim", "19200", "n", "8", "2"})));
+
+// The button stops a detection (idle texts, the port group usable again) and starts it
+// again; Cancel after a success stores nothing, not even the port that was tried.
+TEST_F(AutoBaudDialog, StopRestartAndCancel) {
+    reset_sim("300,O,7,2;wire=off;delay=0");
+    store({"COM3", "9600", "N", "8", "1"});
+    m_stopAt = 10;
+    Strings stopped;
+    std::string found;
+    EXPECT_EQ(run([&] {
+                  m_window->child("SIM")->click();
+                  stopped = wait_detected();
+                  m_window->child("ID_BUTTON")->click(); // start again: to the last entry
+                  found = m_dialog->Found().str();
+                  m_window->child("ID_CANCEL")->click();
+              }),
+              15);
+    EXPECT_EQ(stopped, texts(13, 57));
+    EXPECT_EQ(m_probes, 10 + 84);
+    EXPECT_EQ(found, "300  ,O,7,2");
+    EXPECT_EQ(stored(), (Strings{"COM3", "9600", "N", "8", "1"}));
+}
+
+// A port that cannot be opened: the port-not-available texts after one try.
+TEST_F(AutoBaudDialog, PortThatDoesNotExist) {
+    store({"/dev/zep-no-such-port"});
+    Strings shown;
+    EXPECT_EQ(run([&] {
+                  shown = wait_detected();
+                  m_window->child("ID_CANCEL")->click();
+              }),
+              15);
+    EXPECT_EQ(shown, texts(62, 57));
+    EXPECT_EQ(CallbackRecord::errors, Strings{"COM Port not available! Code: 1"});
+}
+
+} // namespace
