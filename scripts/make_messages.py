@@ -50,9 +50,10 @@ ERRORS = {
         56: "The parameter report is being printed ...",
         57: "The printer could not be prepared.",
         58: "The parameter report has been printed.",
-        59: "The scanner did not answer for these parameters. Nothing was taken over; all "
-            "parameters keep their previous values:",
-        60: "The scanner did not answer the query of this parameter. The download was stopped:",
+        59: "The scanner did not answer for these parameters, or its answer arrived corrupted. "
+            "Nothing was taken over; all parameters keep their previous values:",
+        60: "The scanner did not answer the query of this parameter, or its answer arrived "
+            "corrupted. The download was stopped before anything was written behind it:",
         61: "The scanner holds other values than were sent (parameter: sent / in the scanner):",
         62: "The scanner did not answer when these parameters were read back; they are not "
             "verified:",
@@ -99,10 +100,11 @@ ERRORS = {
         56: "Der Parameterbericht wird gedruckt ...",
         57: "Der Drucker konnte nicht vorbereitet werden.",
         58: "Der Parameterbericht wurde gedruckt.",
-        59: "Der Scanner hat für diese Parameter nicht geantwortet. Es wurde nichts übernommen; "
-            "alle Parameter behalten ihre bisherigen Werte:",
-        60: "Der Scanner hat die Abfrage dieses Parameters nicht beantwortet. Der Download wurde "
-            "abgebrochen:",
+        59: "Der Scanner hat für diese Parameter nicht oder mit einer verfälschten Antwort "
+            "geantwortet. Es wurde nichts übernommen; alle Parameter behalten ihre bisherigen "
+            "Werte:",
+        60: "Der Scanner hat die Abfrage dieses Parameters nicht oder verfälscht beantwortet. Der "
+            "Download wurde abgebrochen, bevor dahinter etwas geschrieben wurde:",
         61: "Der Scanner hat andere Werte als gesendet (Parameter: gesendet / im Scanner):",
         62: "Der Scanner hat beim Zurücklesen dieser Parameter nicht geantwortet; sie sind nicht "
             "geprüft:",
@@ -152,10 +154,10 @@ ERRORS = {
         56: "Impression du rapport de paramètres ...",
         57: "L'imprimante n'a pas pu être préparée.",
         58: "Le rapport de paramètres a été imprimé.",
-        59: "Le scanner n'a pas répondu pour ces paramètres. Rien n'a été repris ; tous les "
-            "paramètres gardent leurs valeurs précédentes :",
-        60: "Le scanner n'a pas répondu à la demande de ce paramètre. Le téléchargement a été "
-            "interrompu :",
+        59: "Le scanner n'a pas répondu pour ces paramètres, ou sa réponse est arrivée altérée. "
+            "Rien n'a été repris ; tous les paramètres gardent leurs valeurs précédentes :",
+        60: "Le scanner n'a pas répondu à la demande de ce paramètre, ou sa réponse est arrivée "
+            "altérée. Le téléchargement a été interrompu avant toute écriture suivante :",
         61: "Le scanner contient d'autres valeurs que celles envoyées (paramètre : envoyé / "
             "dans le scanner) :",
         62: "Le scanner n'a pas répondu à la relecture de ces paramètres ; ils ne sont pas "

@@ -87,7 +87,7 @@ TEST_F(AutoBaud, FindsTheScannerAtTheProbeOfItsSettings) {
         EXPECT_EQ(m_para->text().toStdString(), "Parameter: " + entry.str());
         EXPECT_EQ(GwCore::of(m_progress)->solid_bar(), 1);
         EXPECT_EQ(driver->PortOpen(), 1) << "left open with the settings that answered";
-        EXPECT_EQ(driver->Timeout(), m_timeout) << "the last probe's time-out stays";
+        EXPECT_EQ(driver->Timeout(), CDriver::kDefaultTimeout) << "the driver's own again";
     }
 }
 
@@ -127,7 +127,7 @@ TEST_F(AutoBaud, PortThatDoesNotExistEndsAfterTheFirstProbeAndKeepsTheLastSucces
 }
 
 // Stop ends after the probe in progress; the next run starts afresh and without answer tries
-// all 84; the real time-out of the probe that answered stays.
+// all 84; the driver's time-out comes back after the real probe time-outs.
 TEST_F(AutoBaud, StopNoAnswerAndTheRealTimeOut) {
     TestDriver driver;
     reset_sim("300,O,7,2;wire=off;delay=0");
@@ -139,8 +139,9 @@ TEST_F(AutoBaud, StopNoAnswerAndTheRealTimeOut) {
     EXPECT_EQ(m_detector->GetSucPars().str(), "");
     CAutoBaudDetect::SetProbeTimeoutHook({});
     reset_sim("2400,N,8,1;wire=off;delay=0");
+    driver->set_timeout(1234);
     detect(1, 1);
-    EXPECT_EQ(driver->Timeout(), 250);
+    EXPECT_EQ(driver->Timeout(), 1234) << "restored after the probe's 250 ms";
     // At 300 baud the reply outlasts the probe's 602 ms: what came within them counts.
     reset_sim("300,O,7,2;delay=0");
     m_detector->TryFirst("300,O,7,2");

@@ -66,6 +66,9 @@ int CAutoBaudDetect::Detect() {
         m_pProgress->set_end(static_cast<double>(kCombinations));
         m_pProgress->set_slider_value(0.0);
     }
+    // Each probe sets its own short time-out; the connection that follows a detection needs
+    // the driver's own again (a 206 ms time-out would fail a slow reply of an upload).
+    const int timeout = g_pcoDriver != nullptr ? g_pcoDriver->Timeout() : 0;
     const std::vector<GwString> table = Order();
     GwString answer;
     for (const GwString& entry : table) {
@@ -76,6 +79,8 @@ int CAutoBaudDetect::Detect() {
         if (m_iStopRequested || answer.not_null() || m_iPortFailed)
             break;
     }
+    if (g_pcoDriver != nullptr)
+        g_pcoDriver->set_timeout(timeout);
     // The bar always ends full, however early the run ended.
     if (m_pProgress != nullptr) {
         for (int i = m_iProbes; i < kCombinations; ++i)

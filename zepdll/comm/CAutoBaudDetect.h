@@ -44,7 +44,7 @@ public:
     //  -1  the port cannot be opened (after that probe; the driver has reported it)
     //  -3  stopped by Stop (after the probe in progress)
     // The progress bar runs from 0 to 84 and always ends full. Afterwards the port stays open
-    // with the last combination tried and the driver keeps that probe's time-out.
+    // with the last combination tried, and the driver has the time-out it had before.
     int Detect();
     // The settings to try first in every later Detect: baud rate, parity, data bits and stop
     // bits as the settings file holds them ("9600,e,7,1"; blanks and either case allowed).
