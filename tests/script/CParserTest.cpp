@@ -154,6 +154,9 @@ TEST(TemplateLine, FillsTheFirstPlaceholder) {
         EXPECT_EQ(parser.instantiate_line(repo.get(), r.line, "c:\\tpl", r.form), r.result)
             << r.name;
     EXPECT_EQ(parser.instantiate_line(nullptr, "A=$$DCI", "", 0), "A=$$DCI");
+    // zepmain's version text brings its own "V".
+    CInitMgr::m_sZEPVersionNbr = "V 1.1 - 64 Bit";
+    EXPECT_EQ(parser.instantiate_line(repo.get(), "; $$From", "", 0), "; ZEP Setup V 1.1 - 64 Bit");
 }
 
 TEST(TemplateLine, SpecialKeys) {

@@ -204,7 +204,10 @@ int CParser::tpl_special_cases(const GwString& key, GwString& out, const GwStrin
         return 1;
     }
     if (key.begins_with("From")) {
-        out = "ZEP Setup V" + CInitMgr::ZEPVersionNumber();
+        // The program's version text already starts with its "V" ("V 1.1 - 64 Bit"); a bare
+        // number ("1.1") gets one, so neither reads "VV".
+        const GwString version = CInitMgr::ZEPVersionNumber();
+        out = GwString("ZEP Setup ") + (version.begins_with("V") ? "" : "V") + version;
         return 1;
     }
     if (key.begins_with("Type")) {

@@ -93,7 +93,8 @@ public:
     // The special keys, each matched when key begins with it, tested in this order:
     //   "Date"        the local date and time as ctime writes it, without the line feed
     //                 ("Sat Dec  5 21:45:43 2026")
-    //   "From"        "ZEP Setup V" + CInitMgr::ZEPVersionNumber()
+    //   "From"        "ZEP Setup V" + CInitMgr::ZEPVersionNumber(), without a second "V" when
+    //                 the version text starts with one
     //   "Type"        the type code of the selected scanner (TranslateType(SelectedScanner,
     //                 0, 1)); empty without a selected scanner
     //   "Created_by"  "'" + comment + "'"
