@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace {
 
 // Each cutting rule once: a prefix that begins a later one (A before AB), hex texts, a quoted
@@ -154,17 +152,4 @@ TEST(TemplateLine, FillsTheFirstPlaceholder) {
         EXPECT_EQ(parser.instantiate_line(repo.get(), r.line, "c:\\tpl", r.form), r.result)
             << r.name;
     EXPECT_EQ(parser.instantiate_line(nullptr, "A=$$DCI", "", 0), "A=$$DCI");
-}
-
-TEST(TemplateLine, SpecialKeys) {
-    CParser parser;
-    GwString out = "kept";
-    EXPECT_EQ(parser.tpl_special_cases("date", out, ""), 0); // case matters
-    EXPECT_EQ(out, "kept");
-    // The ctime layout with English names, whatever the locale.
-    ASSERT_EQ(parser.tpl_special_cases("Date", out, ""), 1);
-    const std::regex layout(
-        "(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
-        "[ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}");
-    EXPECT_TRUE(std::regex_match(out.str(), layout)) << out.str();
 }
