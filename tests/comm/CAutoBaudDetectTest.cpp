@@ -19,20 +19,14 @@
 
 namespace {
 
-TEST(AutoBaudTable, EntriesAndTimeOuts) {
+TEST(AutoBaudTable, TimeOutsOfAFullRun) {
+    // Where the simulated scanner is found (below) shows the order and the texts, and that no
+    // entry comes twice; here the time-outs.
     const std::vector<GwString> table = CAutoBaudDetect::Combinations();
     ASSERT_EQ(table.size(), 84u);
-    // Where the simulated scanner is found (below) shows the order; here the texts.
-    EXPECT_EQ(table[0].str() + table[7].str() + table[83].str(),
-              "2400 ,N,8,12400 ,E,8,1300  ,O,7,2");
-    std::set<std::string> unique;
     int sum = 0;
-    for (const GwString& entry : table) {
-        EXPECT_EQ(entry.len(), 11) << entry.str();
-        unique.insert(entry.str());
+    for (const GwString& entry : table)
         sum += CAutoBaudDetect::ProbeTimeout(CLineSettings::Parse(entry).m_iBaud);
-    }
-    EXPECT_EQ(unique.size(), 84u);
     // 12 x (250 + 212 + 206 + 225 + 300 + 401 + 602): every probe's time-out from its text.
     EXPECT_EQ(sum, 26352) << "a full run without answer";
 }

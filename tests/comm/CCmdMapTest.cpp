@@ -1,5 +1,5 @@
 // The command map: reading entries by position, cutting values out of replies by type and
-// kind, lookups of names it does not know; the ZEP100 map has an entry for every parameter.
+// kind, lookups of names it does not know.
 #include "CCmdMap.h"
 #include "CommTestSupport.h"
 #include "EwDataSet.h"
@@ -145,17 +145,6 @@ TEST(CmdMap, LookupsOfNamesAndFailedReads) {
     EXPECT_EQ(map.InitializeText("[GeneralInformation]\nA=1\n"), 0);
     EXPECT_EQ(map.GetQueryCmd(name).str(), "WNI");
     // (Of two entries with one name the first wins: the transfer test of the map's gaps.)
-}
-
-// The ZEP100 map has one entry of a known type for every parameter of the type. (Every query,
-// cut and write of it: the transfer tests.)
-TEST(Zep100Map, HasOneEntryPerParameter) {
-    CCmdMap map;
-    ASSERT_EQ(map.InitializeFile(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/cmd.map"), 1);
-    const std::vector<GwString> names = parameters_of(*zep100_repo());
-    EXPECT_EQ(map.Count(), static_cast<int>(names.size()));
-    for (const GwString& name : names)
-        EXPECT_EQ(map.Contains(name) + map.HasKnownType(name), 2) << name.str();
 }
 
 } // namespace

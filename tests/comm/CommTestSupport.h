@@ -5,7 +5,6 @@
 
 #include "CDriver.h"
 #include "CInitMgr.h"
-#include "CScanRepoBuilder.h"
 #include "CScanRepoIf.h"
 #include "CSimOptions.h"
 #include "CSimPort.h"
@@ -14,6 +13,7 @@
 #include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
 #include "StringLists.h"
+#include "Zep100Repo.h"
 #include "ZepsimProcess.h"
 
 #include <QWidget>
@@ -103,21 +103,6 @@ inline CSimOptions sim_options(const std::string& text) {
 // Replaces the in-process scanner for one test.
 inline void reset_sim(const std::string& options) {
     CSimPort::ResetDevice(sim_options(options));
-}
-
-inline std::unique_ptr<EwRepository> zep100_repo() {
-    CScanRepoBuilder builder;
-    return std::unique_ptr<EwRepository>(
-        builder.build_repo(GwString(ZEP_PROGRAM_DIR) + "/ZEP100/Profile.zep"));
-}
-
-// Every parameter name of the repository in transfer order.
-inline std::vector<GwString> parameters_of(const EwRepository& repo) {
-    std::vector<GwString> out;
-    for (const std::string& group : take_texts(repo.list_of_names()))
-        for (const std::string& name : take_texts(repo.list_of_param_names(group.c_str())))
-            out.push_back(name.c_str());
-    return out;
 }
 
 // The simulated scanner's key of a parameter (GNNONAME is GN).

@@ -1,5 +1,5 @@
 // The port list: what the rights of a device mean for a user (every case, without a second
-// account), ports that are missing or held open by another process, and the labels.
+// account), ports that are missing or held open by another process.
 #include "CPortList.h"
 #include "PtyPair.h"
 
@@ -38,8 +38,8 @@ TEST(PortList, JudgesTheRightsOfADevice) {
 }
 
 // A pseudo-terminal is free until another process opens it; a missing device and the
-// simulated scanner; the list always ends with SIM. Labels name device, description, maker.
-TEST(PortList, ChecksPortsWithoutOpeningThemAndLabelsThem) {
+// simulated scanner; the list always ends with SIM. (The labels are presentation.)
+TEST(PortList, ChecksPortsWithoutOpeningThem) {
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
     EXPECT_EQ(CPortList::Check(pty.slave().c_str()).m_iState, CPortList::kFree);
@@ -56,14 +56,6 @@ TEST(PortList, ChecksPortsWithoutOpeningThemAndLabelsThem) {
     const CPortList::Port sim = CPortList::Check("sim");
     EXPECT_EQ(sim.m_sName.str() + std::to_string(sim.m_iState), "SIM0");
     EXPECT_EQ(CPortList::Ports().back().m_sName.str(), "SIM");
-
-    const std::pair<CPortList::Port, const char*> labels[] = {
-        {{"COM1", "/dev/ttyS0", "", "", 0, ""}, "COM1 (ttyS0)"},
-        {{"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "FTDI", 0, ""},
-         "ttyUSB0 - FT232R USB UART (FTDI)"},
-        {{"COM3", "COM3", "USB Serial Port", "USB Serial Port", 0, ""}, "COM3 - USB Serial Port"}};
-    for (const auto& [port, label] : labels)
-        EXPECT_EQ(port.Label().str(), label);
 }
 
 } // namespace

@@ -42,17 +42,8 @@ Texts ids(CProfileReader& reader, int group) {
 
 } // namespace
 
-// Every field of a parameter line as read is what zepprofile prints (ZepProfileToolTest).
-TEST(CProfileReader, ReadsTheGroupList) {
-    CProfileReader reader(profile_from(kSample));
-    ASSERT_EQ(reader.number_of_groups(), 2);
-    CGroupName** names = reader.all_group_names();
-    ASSERT_NE(names, nullptr);
-    EXPECT_EQ(names[1]->m_sName + "|" + names[1]->m_sValue + "|" + GwString(names[1]->m_iIndex),
-              "Code|Code settings|1");
-    CProfileReader::release_group_names(names, reader.number_of_groups());
-}
-
+// Every field of a parameter line as read is what zepprofile prints (ZepProfileToolTest); the
+// group list, what every ZEP100 build reads (Zep100ProfileTest).
 TEST(CProfileReader, MappingFollowsTheLanguageAndEndsAtTheNextParameter) {
     const std::string text =
         group_a("Count=2\nInst=\nSpeed=Speed;ENUMERATEDINT;1;0|1\nMAPPING_001=Slow,Fast\n"

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace {
 
 // Each cutting rule once: a prefix that begins a later one (A before AB), hex texts, a quoted
@@ -157,17 +155,4 @@ TEST(TemplateLine, FillsTheFirstPlaceholder) {
     // zepmain's version text brings its own "V".
     CInitMgr::m_sZEPVersionNbr = "V 1.1 - 64 Bit";
     EXPECT_EQ(parser.instantiate_line(repo.get(), "; $$From", "", 0), "; ZEP Setup V 1.1 - 64 Bit");
-}
-
-TEST(TemplateLine, SpecialKeys) {
-    CParser parser;
-    GwString out = "kept";
-    EXPECT_EQ(parser.tpl_special_cases("date", out, ""), 0); // case matters
-    EXPECT_EQ(out, "kept");
-    // The ctime layout with English names, whatever the locale.
-    ASSERT_EQ(parser.tpl_special_cases("Date", out, ""), 1);
-    const std::regex layout(
-        "(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
-        "[ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}");
-    EXPECT_TRUE(std::regex_match(out.str(), layout)) << out.str();
 }

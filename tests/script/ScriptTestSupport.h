@@ -13,6 +13,7 @@
 #include "GwStringPrint.h"
 #include "ProfileText.h"
 #include "TempDir.h"
+#include "Zep100Repo.h"
 
 #include <gtest/gtest.h>
 
@@ -27,24 +28,8 @@ using Repo = std::unique_ptr<EwRepository>;
 // scanner directory (Windows separator at the end).
 #define ZEP100_DIR ZEP_PROGRAM_DIR "/ZEP100\\"
 
-inline Repo zep100_repo() {
-    return Repo(CScanRepoBuilder().build_repo(ZEP100_DIR "Profile.zep"));
-}
-
 inline Repo repo_from(const std::string& profile) {
     return Repo(CScanRepoBuilder().build_repo_from_profile(profile_from(profile)));
-}
-
-// Every parameter name of a repository, in group order.
-inline std::vector<GwString> all_parameter_names(const EwRepository& repo) {
-    std::vector<GwString> out;
-    std::unique_ptr<DynGwStringPtrArray> groups(repo.list_of_names());
-    for (int g = 0; g < groups->count(); ++g) {
-        std::unique_ptr<DynGwStringPtrArray> names(repo.list_of_param_names(*groups->get(g)));
-        for (int i = 0; names && i < names->count(); ++i)
-            out.push_back(*names->get(i));
-    }
-    return out;
 }
 
 // The message texts of CErrorHandler, and the text of the last thing of a kind shown.
@@ -136,7 +121,7 @@ private:
 // names it could not change.
 inline std::vector<GwString> change_every_value(EwRepository& repo) {
     std::vector<GwString> unchanged;
-    for (const GwString& name : all_parameter_names(repo)) {
+    for (const GwString& name : parameters_of(repo)) {
         const GwString type = repo.type(name);
         const GwString before = repo.value(name, 1);
         if (type == "ENUMERATEDINT" || type == "ENUMERATEDCHAR" || type == "BOOLEAN") {

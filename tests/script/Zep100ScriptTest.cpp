@@ -14,7 +14,7 @@ namespace {
 // Every parameter's coded current value, or comparison value.
 std::map<std::string, std::string> coded_values(const EwRepository& repo, bool comparison) {
     std::map<std::string, std::string> out;
-    for (const GwString& name : all_parameter_names(repo))
+    for (const GwString& name : parameters_of(repo))
         out[name.str()] = (comparison ? repo.prf_value(name, 1) : repo.value(name, 1)).str();
     return out;
 }
@@ -29,11 +29,11 @@ TEST(Zep100Script, RoundTripKeepsEveryValueInEitherForm) {
     for (int form : {0, 1}) {
         SCOPED_TRACE(form);
         Repo written = zep100_repo();
-        ASSERT_EQ(all_parameter_names(*written).size(), 141u);
+        ASSERT_EQ(parameters_of(*written).size(), 141u);
         EXPECT_EQ(change_every_value(*written), std::vector<GwString>{});
         written->set_value("CVI", "  A B  ", 1); // blanks at both ends survive the quotes
         written->set_value("H0E", "", 1);
-        for (const GwString& name : all_parameter_names(*written))
+        for (const GwString& name : parameters_of(*written))
             written->set_prf_value(name, written->value(name, 0), 0);
         EwRepository* source = written.get();
         ASSERT_EQ(CFileRepoIf(source, nullptr).repository_to_scriptfile(path, form), 1);

@@ -126,23 +126,13 @@ TEST_F(GwCoreTest, EachKindOfElementHasItsClassTextAndValue) {
     EXPECT_EQ(get("CVM")->text(), "Grüße") << "texts are UTF-8 both ways";
 }
 
-TEST_F(GwCoreTest, RadioButtonsEnablingAndVisibility) {
+// (Enabling and hiding: the connection display of the transfer tests reads both.)
+TEST_F(GwCoreTest, RadioButtonsExcludeEachOtherAndTheProgramMayClearAGroup) {
     get("COM1")->set_value(1);
     get("COM2")->set_value(1);
     EXPECT_EQ(get("COM1")->value(), 0) << "radio buttons of a group exclude each other";
     get("COM2")->set_value(0);
     EXPECT_EQ(get("COM2")->value(), 0) << "the program can leave a group with none checked";
-    get("TB_DF")->disable();
-    get("HELP")->disable();
-    get("HELP")->enable();
-    EXPECT_EQ(get("TB_DF")->is_enabled() * 10 + get("HELP")->is_enabled(), 1);
-    main->show();
-    get("VERSION_LABEL")->hide();
-    get("TB_DF")->hide();
-    EXPECT_EQ(get("VERSION_LABEL")->is_visible() + get("TB_DF")->is_visible(), 0);
-    EXPECT_EQ(get("HELP")->is_visible() + get("NEW")->is_visible(), 2);
-    main->hide();
-    EXPECT_EQ(get("HELP")->is_visible(), 0) << "visible only while its parents are";
 }
 
 // Combo box, spin box, list and multi-column list (whose items are column texts joined by
