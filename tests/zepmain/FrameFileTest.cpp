@@ -1,9 +1,9 @@
 // The file commands of the main window as a technician uses them: the save question and its
 // answers, writing over files, opening scripts (of this type, of another, not a script at
 // all), the recent files, print, RTF export and the factory defaults.
-#include "CFileRepoIf.h"
-#include "FrameTestSupport.h"
+#include "GwEventLoop.h"
 #include "ShownText.h"
+#include "WindowTestSupport.h"
 
 #include <QAction>
 #include <QProcess>
@@ -18,9 +18,6 @@ protected:
     }
     std::string file(const char* name) const { return program.file(name); }
     GwString filename() const { return t.frame().FileInterface()->get_filename(); }
-    static bool holds(const std::string& path, const std::string& text) {
-        return TempDir::read(path).find(text) != std::string::npos;
-    }
 
     ProgramDir program;
     FrameUnderTest t{program};
@@ -187,14 +184,22 @@ TEST(FrameRecentFiles, ShortenedPassByPassFromTheSecondComponent) {
     }
 }
 
+// The menus at start show the settings: three recent files (the newest first; one name holds
+// "&", one is long) and the unit. Start-up runs once.
 TEST(FrameRecentFiles, NineItemsShowTheirSlotsAndOpenTheirFiles) {
     ProgramDir program;
     FrameUnderTest t(program);
-    // Three recent files, the newest first; one name holds "&", one is long.
     const char* const deep = "c:\\a long directory name\\another one\\and a third\\x.slp";
     for (const char* f : {deep, "c:\\data\\b&c.slp", "c:\\data\\first.slp"})
         CInitMgr::select_file(f);
+    CInitMgr::set_unit("INCH");
     t.start();
+    EXPECT_EQ(t.child("INCH")->value() + 2 * t.child("METRIC")->value(), 1);
+    EXPECT_EQ(t.child("001")->value(), 1);
+    t.main->hide(); // shown again (after being minimised): no second start
+    t.main->show();
+    GwEventLoop::process_pending();
+    EXPECT_EQ(t.child("SCANNER_TYPE")->item_count(), 1);
     EXPECT_EQ(t.child("FILE1")->text(), "&1 c:\\data\\first.slp");
     EXPECT_EQ(t.child("FILE2")->text(), "&2 c:\\data\\b&&c.slp");
     EXPECT_EQ(t.child("FILE3")->text(), "&3 c:\\..\\another one\\and a third\\x.slp");

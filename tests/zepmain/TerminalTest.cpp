@@ -2,26 +2,19 @@
 // against the simulated scanner in the process and against zepsim on a pseudo-terminal:
 // framing of typed commands, received lines as names or raw, the 200/30 list rule, the log
 // file byte for byte, evaluation mode, and the driver's mode around the terminal.
-#include "../comm/CommTestSupport.h"
 #include "CTerminal.h"
-#include "EventWait.h"
 #include "GwMultiColumnScrolledList.h"
-#include "ProgramWindows.h"
 #include "ScriptedPort.h"
-#include "TempDir.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
 #include <regex>
 
 namespace {
-
-using Strings = std::vector<std::string>;
 
 // The entries of the exchange list as "direction|text" (the time column left out).
 Strings entries_of(const QTreeWidget* tree) {
