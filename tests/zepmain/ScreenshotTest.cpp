@@ -131,6 +131,8 @@ TEST(Screenshots, ProgramWindows) {
             list->child("ID_CLOSE")->click();
         });
         t.click("COMPARE_DEFAULTS");
+        GwScriptedAnswers::press_button("No"); // back to the defaults, the edits dropped
+        t.click("FACTORY_DEFAULTS");
 
         // Every list at its longest item: nothing may be cut.
         for (GwCore* c : t.dialog()->descendants()) {
