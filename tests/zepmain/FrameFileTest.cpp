@@ -95,7 +95,7 @@ TEST_F(FrameFiles, WritingOverAFile) {
     EXPECT_EQ(t.dialog()->title(), "ZEP100 parameters [" + other + " *]");
     t.click("SAVE");
     EXPECT_TRUE(holds(other, "DCI=1000"));
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::warning(18, 1).str() + other}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(18, 1).str() + other}));
     EXPECT_EQ(t.dialog()->title(), "ZEP100 parameters [" + other + "]");
     // With PromptOverwrite off another existing file is written without a question.
     const std::string third = program.write("third.slp", "old");
@@ -124,7 +124,7 @@ TEST_F(FrameFiles, OpeningScripts) {
     EXPECT_EQ(t.value("DCI"), "900");
     EXPECT_EQ(filename(), saved);
     EXPECT_EQ(CInitMgr::get_filename(1), saved);
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::warning(19, 1).str() + saved}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(19, 1).str() + saved}));
 
     // Not a script: said, and nothing of the set changes - values, mark, file name.
     const std::string text = program.write("notes.slp", "[Parameter]\nDCI=0100\n");
@@ -208,8 +208,7 @@ TEST(FrameRecentFiles, NineItemsShowTheirSlotsAndOpenTheirFiles) {
             << i;
     // Slot 3 opens the file of slot 3; a file that is gone is said to be so.
     t.click("FILE3");
-    EXPECT_EQ(box_texts(),
-              (std::vector<std::string>{CErrorHandler::error_msg(5, 1).str() + std::string(deep)}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(5, 1).str() + std::string(deep)}));
 }
 
 TEST_F(FrameFiles, PrintAndRtfReports) {
@@ -222,7 +221,7 @@ TEST_F(FrameFiles, PrintAndRtfReports) {
     });
     GwScriptedAnswers::printer_pdf(pdf);
     t.click("PRINT");
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::error_msg(58, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(58, 0).str()}));
     QProcess text;
     text.start("pdftotext", {QString::fromStdString(pdf), "-"});
     ASSERT_TRUE(text.waitForFinished(30000));

@@ -92,9 +92,8 @@ TEST(FrameTypeSwitch, ATypeLackingTwoFilesNamesBothAndKeepsTheOldType) {
     EwRepository* const before = t.repo();
     GwScriptedAnswers::reset();
     t.select_type("ZEP200");
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{
-                               CErrorHandler::error_msg(31, 1).str() + "ZEP200\\ZEP200.cgw",
-                               CErrorHandler::error_msg(5, 1).str() + "ZEP200\\cmd.map"}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(31, 1).str() + "ZEP200\\ZEP200.cgw",
+                                    CErrorHandler::error_msg(5, 1).str() + "ZEP200\\cmd.map"}));
     EXPECT_EQ(t.repo(), before);
     EXPECT_EQ(t.value("DCI"), "900");
     EXPECT_EQ(t.repo()->HasChanged(), 1); // no save question was asked, nothing was dropped

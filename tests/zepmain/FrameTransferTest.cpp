@@ -130,33 +130,21 @@ TEST_F(FrameTransfer, EachDownloadMode) {
     struct Row {
         const char* name;
         const char* options;
-        const char* mode;      // the radio button pressed before Send
-        const char* in_memory; // DCI in the scanner's working and permanent memory afterwards
-        const char* stored;
-        std::vector<std::string> boxes;
+        const char* mode; // the radio button pressed before Send
+        bool taken;       // DCI 900 in the scanner's working memory afterwards
+        bool stored;      // and in its permanent memory
+        Strings boxes;
     };
     using E = CErrorHandler;
     const std::string factory = CSimScanner::FactoryValue("DCI").str();
+    const std::string sent = E::warning(71, 0).str(), store = "\n" + E::warning(73, 0).str();
+    const Strings refused = {E::error_msg(61, 1).str() + "DCI: 900 / 500",
+                             E::error_msg(66, 0).str()};
     const Row rows[] = {
-        {"send", "", "ID_MODE0", "0900", factory.c_str(), {E::warning(71, 0).str()}},
-        {"send and store",
-         "",
-         "ID_MODE1",
-         "0900",
-         "0900",
-         {E::warning(71, 0).str() + "\n" + E::warning(73, 0).str()}},
-        {"verify and store",
-         "",
-         "ID_MODE2",
-         "0900",
-         "0900",
-         {E::warning(72, 0).str() + "\n" + E::warning(73, 0).str()}},
-        {"verify fails",
-         "refuse=DCI",
-         "ID_MODE2",
-         factory.c_str(),
-         factory.c_str(),
-         {E::error_msg(61, 1).str() + "DCI: 900 / 500", E::error_msg(66, 0).str()}},
+        {"send", "", "ID_MODE0", true, false, {sent}},
+        {"send and store", "", "ID_MODE1", true, true, {sent + store}},
+        {"verify and store", "", "ID_MODE2", true, true, {E::warning(72, 0).str() + store}},
+        {"verify fails", "refuse=DCI", "ID_MODE2", false, false, refused},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -164,8 +152,8 @@ TEST_F(FrameTransfer, EachDownloadMode) {
         t.edit("DCI", "900");
         GwScriptedAnswers::reset();
         download({row.mode, "ID_OK"});
-        EXPECT_EQ(CSimPort::Device().Value("DCI"), row.in_memory);
-        EXPECT_EQ(CSimPort::Device().StoredValue("DCI"), row.stored);
+        EXPECT_EQ(CSimPort::Device().Value("DCI"), row.taken ? "0900" : factory);
+        EXPECT_EQ(CSimPort::Device().StoredValue("DCI"), row.stored ? "0900" : factory);
         EXPECT_EQ(box_texts(), row.boxes);
         EXPECT_EQ(t.repo()->HasChanged(), 0);
         t.edit("DCI", "500");
@@ -191,7 +179,7 @@ TEST_F(FrameTransfer, ACancelledDownloadKeepsTheMarkAndStoresNothing) {
     CancelAfter cancel(30);
     download({"ID_MODE1", "ID_OK"});
     EXPECT_GT(cancel.total(), 30);
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::error_msg(64, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(64, 0).str()}));
     EXPECT_EQ(t.repo()->HasChanged(), 1);
     EXPECT_EQ(CSimPort::Device().StoredValue("DCI"), CSimScanner::FactoryValue("DCI"));
 }
@@ -273,7 +261,7 @@ TEST_F(FrameTransfer, LanguageUnitAndClose) {
     EXPECT_EQ(CInitMgr::language(), "049");
     EXPECT_EQ(t.child("049")->value(), 1);
     EXPECT_EQ(t.child("001")->value(), 0);
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::warning(82, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(82, 0).str()}));
     t.click("INCH");
     EXPECT_EQ(CInitMgr::GetUnit(), "INCH");
     t.click("METRIC");
@@ -321,9 +309,8 @@ TEST(FramePorts, SettingsTakenOverConnectAnewAndAFoundScannerIsAdopted) {
     GwScriptedAnswers::press_button("Yes");
     t.click("AUTO_BAUD");
     EXPECT_EQ(CInitMgr::GetComBaudrate(), "9600");
-    EXPECT_EQ(box_texts(),
-              (std::vector<std::string>{CErrorHandler::error_msg(18, 0).str() + "ZEP100.\n \n" +
-                                        CErrorHandler::error_msg(19, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(18, 0).str() + "ZEP100.\n \n" +
+                                    CErrorHandler::error_msg(19, 0).str()}));
     EXPECT_EQ(t.frame().TypeName(), "ZEP100");
     EXPECT_EQ(t.value("DCI"), "700");
 }

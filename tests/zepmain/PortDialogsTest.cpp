@@ -54,7 +54,6 @@ protected:
     }
 
     ProgramWindows m_windows;
-    CommSettings m_settings;
 };
 
 // The stored settings are checked (a parity stored in lower case by a detection too), OK

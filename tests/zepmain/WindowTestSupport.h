@@ -81,7 +81,8 @@ private:
     std::unique_ptr<CMainDlgMgr> m_dialog;
 };
 
-// The program's windows without its main window, released again when the object goes.
+// The program's windows without its main window, with the settings a connection reads (see
+// CommSettings); released and restored again when the object goes.
 class ProgramWindows {
 public:
     explicit ProgramWindows(int language = 1) : m_language(language) {
@@ -103,6 +104,7 @@ public:
 
 private:
     LanguageGuard m_language;
+    CommSettings m_settings;
     QWidget m_frame;
     std::unique_ptr<GwCore> m_messages;
 };
