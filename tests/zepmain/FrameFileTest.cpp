@@ -1,9 +1,9 @@
 // The file commands of the main window as a technician uses them: the save question and its
 // answers, writing over files, opening scripts (of this type, of another, not a script at
 // all), the recent files, print, RTF export and the factory defaults.
-#include "CFileRepoIf.h"
-#include "FrameTestSupport.h"
+#include "GwEventLoop.h"
 #include "ShownText.h"
+#include "WindowTestSupport.h"
 
 #include <QAction>
 #include <QProcess>
@@ -18,9 +18,6 @@ protected:
     }
     std::string file(const char* name) const { return program.file(name); }
     GwString filename() const { return t.frame().FileInterface()->get_filename(); }
-    static bool holds(const std::string& path, const std::string& text) {
-        return TempDir::read(path).find(text) != std::string::npos;
-    }
 
     ProgramDir program;
     FrameUnderTest t{program};
@@ -98,7 +95,7 @@ TEST_F(FrameFiles, WritingOverAFile) {
     EXPECT_EQ(t.dialog()->title(), "ZEP100 parameters [" + other + " *]");
     t.click("SAVE");
     EXPECT_TRUE(holds(other, "DCI=1000"));
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::warning(18, 1).str() + other}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(18, 1).str() + other}));
     EXPECT_EQ(t.dialog()->title(), "ZEP100 parameters [" + other + "]");
     // With PromptOverwrite off another existing file is written without a question.
     const std::string third = program.write("third.slp", "old");
@@ -127,7 +124,7 @@ TEST_F(FrameFiles, OpeningScripts) {
     EXPECT_EQ(t.value("DCI"), "900");
     EXPECT_EQ(filename(), saved);
     EXPECT_EQ(CInitMgr::get_filename(1), saved);
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::warning(19, 1).str() + saved}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(19, 1).str() + saved}));
 
     // Not a script: said, and nothing of the set changes - values, mark, file name.
     const std::string text = program.write("notes.slp", "[Parameter]\nDCI=0100\n");
@@ -187,14 +184,22 @@ TEST(FrameRecentFiles, ShortenedPassByPassFromTheSecondComponent) {
     }
 }
 
+// The menus at start show the settings: three recent files (the newest first; one name holds
+// "&", one is long) and the unit. Start-up runs once.
 TEST(FrameRecentFiles, NineItemsShowTheirSlotsAndOpenTheirFiles) {
     ProgramDir program;
     FrameUnderTest t(program);
-    // Three recent files, the newest first; one name holds "&", one is long.
     const char* const deep = "c:\\a long directory name\\another one\\and a third\\x.slp";
     for (const char* f : {deep, "c:\\data\\b&c.slp", "c:\\data\\first.slp"})
         CInitMgr::select_file(f);
+    CInitMgr::set_unit("INCH");
     t.start();
+    EXPECT_EQ(t.child("INCH")->value() + 2 * t.child("METRIC")->value(), 1);
+    EXPECT_EQ(t.child("001")->value(), 1);
+    t.main->hide(); // shown again (after being minimised): no second start
+    t.main->show();
+    GwEventLoop::process_pending();
+    EXPECT_EQ(t.child("SCANNER_TYPE")->item_count(), 1);
     EXPECT_EQ(t.child("FILE1")->text(), "&1 c:\\data\\first.slp");
     EXPECT_EQ(t.child("FILE2")->text(), "&2 c:\\data\\b&&c.slp");
     EXPECT_EQ(t.child("FILE3")->text(), "&3 c:\\..\\another one\\and a third\\x.slp");
@@ -203,8 +208,7 @@ TEST(FrameRecentFiles, NineItemsShowTheirSlotsAndOpenTheirFiles) {
             << i;
     // Slot 3 opens the file of slot 3; a file that is gone is said to be so.
     t.click("FILE3");
-    EXPECT_EQ(box_texts(),
-              (std::vector<std::string>{CErrorHandler::error_msg(5, 1).str() + std::string(deep)}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(5, 1).str() + std::string(deep)}));
 }
 
 TEST_F(FrameFiles, PrintAndRtfReports) {
@@ -217,7 +221,7 @@ TEST_F(FrameFiles, PrintAndRtfReports) {
     });
     GwScriptedAnswers::printer_pdf(pdf);
     t.click("PRINT");
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::error_msg(58, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(58, 0).str()}));
     QProcess text;
     text.start("pdftotext", {QString::fromStdString(pdf), "-"});
     ASSERT_TRUE(text.waitForFinished(30000));

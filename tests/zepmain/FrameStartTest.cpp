@@ -1,9 +1,8 @@
 // The main window's start-up and the scanner-type switch: what a technician sees at start with
 // and without a scanner, a start file, the welcome dialog, and switching types that are
 // incomplete or broken.
-#include "CFileRepoIf.h"
-#include "FrameTestSupport.h"
 #include "GwPath.h"
+#include "WindowTestSupport.h"
 #include "ZepProgram.h"
 
 #include <fstream>
@@ -82,25 +81,6 @@ TEST(FrameStart, WithoutAnyScannerTypeDirectoryErrorThirtyTwoComesOnce) {
     EXPECT_EQ(t.child("SCANNER_TYPE")->item_count(), 0);
 }
 
-TEST(FrameStart, StartUpRunsOnceAndTheMenusShowTheSettings) {
-    ProgramDir program;
-    FrameUnderTest t(program);
-    CInitMgr::set_unit("INCH");
-    t.start();
-    EXPECT_EQ(t.child("INCH")->value(), 1);
-    EXPECT_EQ(t.child("METRIC")->value(), 0);
-    EXPECT_EQ(t.child("001")->value(), 1);
-    // A window shown again (after being minimised) does not start again.
-    t.main->hide();
-    t.main->show();
-    GwEventLoop::process_pending();
-    EXPECT_EQ(t.child("SCANNER_TYPE")->item_count(), 1);
-    int recent_items = 0;
-    for (GwCore* item : t.child("FILEMENU")->children())
-        recent_items += item->id().begins_with("FILE") ? 1 : 0;
-    EXPECT_EQ(recent_items, 9);
-}
-
 // --- switching the scanner type ----------------------------------------------------------
 
 TEST(FrameTypeSwitch, ATypeLackingTwoFilesNamesBothAndKeepsTheOldType) {
@@ -112,9 +92,8 @@ TEST(FrameTypeSwitch, ATypeLackingTwoFilesNamesBothAndKeepsTheOldType) {
     EwRepository* const before = t.repo();
     GwScriptedAnswers::reset();
     t.select_type("ZEP200");
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{
-                               CErrorHandler::error_msg(31, 1).str() + "ZEP200\\ZEP200.cgw",
-                               CErrorHandler::error_msg(5, 1).str() + "ZEP200\\cmd.map"}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(31, 1).str() + "ZEP200\\ZEP200.cgw",
+                                    CErrorHandler::error_msg(5, 1).str() + "ZEP200\\cmd.map"}));
     EXPECT_EQ(t.repo(), before);
     EXPECT_EQ(t.value("DCI"), "900");
     EXPECT_EQ(t.repo()->HasChanged(), 1); // no save question was asked, nothing was dropped

@@ -1,8 +1,9 @@
-// The scanner commands of the main window against the in-process simulated scanner: upload
-// and download in each download mode, verify, Cancel while they run, a connection that fails,
-// the compare list, and the options and Close.
-#include "FrameTestSupport.h"
+// The scanner commands of the main window against the in-process simulated scanner: the
+// terminal, upload and download in each download mode, verify, Cancel while they run, a
+// connection that fails, the compare list, the port dialogs (settings taken over connect anew,
+// a scanner found by automatic detection is adopted on request), the options and Close.
 #include "ShownText.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,11 +49,7 @@ protected:
     }
     // A fresh scanner with these options besides kScanner.
     static void scanner(const std::string& options) {
-        CSimOptions parsed;
-        GwString error;
-        ASSERT_TRUE(parsed.Parse((std::string(kScanner) + ";" + options).c_str(), error))
-            << error.str();
-        CSimPort::ResetDevice(parsed);
+        reset_sim(std::string(kScanner) + ";" + options);
     }
     // Runs the download with the mode dialog answered by pressing these buttons.
     void download(std::vector<const char*> buttons) {
@@ -67,7 +64,24 @@ protected:
     FrameUnderTest t{program, kScanner};
 };
 
-TEST_F(FrameTransfer, UploadTakesTheScannersValues) {
+// The terminal talks on the program's connection and gives the driver back; the connection
+// still serves the scanner commands.
+TEST_F(FrameTransfer, TheTerminalAndAnUploadShareTheConnection) {
+    reset_sim("delay=0;wire=off");
+    std::vector<GwString> exchange;
+    GwScriptedAnswers::on_dialog("DlgTerminal", [&exchange](GwCore* terminal) {
+        terminal->child("W0")->click();
+        GwCore* list = terminal->child("LIST");
+        WaitFor([list]() { return list->item_count() >= 2; }, 5000);
+        for (int i = 0; i < list->item_count(); ++i)
+            exchange.push_back(list->item_text(i));
+        terminal->hide();
+    });
+    t.click("TERMINAL_EMULATOR");
+    ASSERT_EQ(exchange.size(), 2u);
+    EXPECT_TRUE(exchange[1].contains("|From|<STX>RV-4400<SPC>V2.13<ETX>")) << exchange[1].str();
+    EXPECT_EQ(g_pcoDriver->GetMode(), 1);
+
     CSimPort::Device().SetValue("DCI", "0700");
     CSimPort::Device().SetValue("H0B", "6");
     t.click("UPLOAD_FROM_ZEP");
@@ -116,33 +130,21 @@ TEST_F(FrameTransfer, EachDownloadMode) {
     struct Row {
         const char* name;
         const char* options;
-        const char* mode;      // the radio button pressed before Send
-        const char* in_memory; // DCI in the scanner's working and permanent memory afterwards
-        const char* stored;
-        std::vector<std::string> boxes;
+        const char* mode; // the radio button pressed before Send
+        bool taken;       // DCI 900 in the scanner's working memory afterwards
+        bool stored;      // and in its permanent memory
+        Strings boxes;
     };
     using E = CErrorHandler;
     const std::string factory = CSimScanner::FactoryValue("DCI").str();
+    const std::string sent = E::warning(71, 0).str(), store = "\n" + E::warning(73, 0).str();
+    const Strings refused = {E::error_msg(61, 1).str() + "DCI: 900 / 500",
+                             E::error_msg(66, 0).str()};
     const Row rows[] = {
-        {"send", "", "ID_MODE0", "0900", factory.c_str(), {E::warning(71, 0).str()}},
-        {"send and store",
-         "",
-         "ID_MODE1",
-         "0900",
-         "0900",
-         {E::warning(71, 0).str() + "\n" + E::warning(73, 0).str()}},
-        {"verify and store",
-         "",
-         "ID_MODE2",
-         "0900",
-         "0900",
-         {E::warning(72, 0).str() + "\n" + E::warning(73, 0).str()}},
-        {"verify fails",
-         "refuse=DCI",
-         "ID_MODE2",
-         factory.c_str(),
-         factory.c_str(),
-         {E::error_msg(61, 1).str() + "DCI: 900 / 500", E::error_msg(66, 0).str()}},
+        {"send", "", "ID_MODE0", true, false, {sent}},
+        {"send and store", "", "ID_MODE1", true, true, {sent + store}},
+        {"verify and store", "", "ID_MODE2", true, true, {E::warning(72, 0).str() + store}},
+        {"verify fails", "refuse=DCI", "ID_MODE2", false, false, refused},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -150,8 +152,8 @@ TEST_F(FrameTransfer, EachDownloadMode) {
         t.edit("DCI", "900");
         GwScriptedAnswers::reset();
         download({row.mode, "ID_OK"});
-        EXPECT_EQ(CSimPort::Device().Value("DCI"), row.in_memory);
-        EXPECT_EQ(CSimPort::Device().StoredValue("DCI"), row.stored);
+        EXPECT_EQ(CSimPort::Device().Value("DCI"), row.taken ? "0900" : factory);
+        EXPECT_EQ(CSimPort::Device().StoredValue("DCI"), row.stored ? "0900" : factory);
         EXPECT_EQ(box_texts(), row.boxes);
         EXPECT_EQ(t.repo()->HasChanged(), 0);
         t.edit("DCI", "500");
@@ -177,7 +179,7 @@ TEST_F(FrameTransfer, ACancelledDownloadKeepsTheMarkAndStoresNothing) {
     CancelAfter cancel(30);
     download({"ID_MODE1", "ID_OK"});
     EXPECT_GT(cancel.total(), 30);
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::error_msg(64, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(64, 0).str()}));
     EXPECT_EQ(t.repo()->HasChanged(), 1);
     EXPECT_EQ(CSimPort::Device().StoredValue("DCI"), CSimScanner::FactoryValue("DCI"));
 }
@@ -259,7 +261,7 @@ TEST_F(FrameTransfer, LanguageUnitAndClose) {
     EXPECT_EQ(CInitMgr::language(), "049");
     EXPECT_EQ(t.child("049")->value(), 1);
     EXPECT_EQ(t.child("001")->value(), 0);
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{CErrorHandler::warning(82, 0).str()}));
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(82, 0).str()}));
     t.click("INCH");
     EXPECT_EQ(CInitMgr::GetUnit(), "INCH");
     t.click("METRIC");
@@ -275,6 +277,42 @@ TEST_F(FrameTransfer, LanguageUnitAndClose) {
     EXPECT_EQ(t.main->is_visible(), 0);
     EXPECT_EQ(t.dialog()->is_visible(), 0);
     EXPECT_EQ(g_pcoDriver->IsEnabled(), 0);
+}
+
+TEST(FramePorts, SettingsTakenOverConnectAnewAndAFoundScannerIsAdopted) {
+    ProgramDir program;
+    FrameUnderTest t(program);
+    CInitMgr::m_sComID = "NONE";
+    t.start();
+    GwScriptedAnswers::reset();
+    // Port settings: SIM chosen and taken over.
+    GwScriptedAnswers::on_dialog("COM Parameter", [](GwCore* dialog) {
+        dialog->child("SIM")->click();
+        dialog->child("ID_OK")->click();
+    });
+    t.click("COM_PARAMETER");
+    EXPECT_EQ(CInitMgr::GetComID(), "SIM");
+    EXPECT_EQ(t.transfer().IsConnected(), 1);
+    EXPECT_EQ(t.child("ID_PORT")->text(), "RV-4400 \u00b7 SIM 9600,N,8,1");
+    EXPECT_EQ(t.frame().TypeName(), ""); // connecting alone selects no type
+
+    // Automatic detection finds the scanner at 9600 baud although 19200 is set; Apply, and
+    // Yes to the question: its type is selected and its parameters read.
+    CInitMgr::m_sComBaudrate = "19200";
+    CSimPort::Device().SetValue("DCI", "0700");
+    GwScriptedAnswers::on_dialog("Auto Baud Detect", [](GwCore* dialog) {
+        const GwString apply = CErrorHandler::warning(59, 0);
+        GwCore* button = dialog->child("ID_BUTTON");
+        EXPECT_TRUE(WaitFor([button, &apply]() { return button->text() == apply; }, 20000));
+        button->click();
+    });
+    GwScriptedAnswers::press_button("Yes");
+    t.click("AUTO_BAUD");
+    EXPECT_EQ(CInitMgr::GetComBaudrate(), "9600");
+    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(18, 0).str() + "ZEP100.\n \n" +
+                                    CErrorHandler::error_msg(19, 0).str()}));
+    EXPECT_EQ(t.frame().TypeName(), "ZEP100");
+    EXPECT_EQ(t.value("DCI"), "700");
 }
 
 } // namespace

@@ -2,23 +2,18 @@
 // answers: what they show of the stored settings, what OK, Apply and Cancel store, detection
 // that starts by itself against the simulated scanner and zepsim, stopping and restarting, and
 // a port that does not exist.
-#include "../comm/CommTestSupport.h"
 #include "CAutoBaudDetect.h"
 #include "CAutoBaudDlgMgr.h"
 #include "CComDlgMgr.h"
-#include "EventWait.h"
-#include "ProgramWindows.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-using Strings = std::vector<std::string>;
 GwString* const kSettings[] = {&CInitMgr::m_sComID, &CInitMgr::m_sComBaudrate,
                                &CInitMgr::m_sComParity, &CInitMgr::m_sComDatabits,
                                &CInitMgr::m_sComStopbits};
@@ -59,7 +54,6 @@ protected:
     }
 
     ProgramWindows m_windows;
-    CommSettings m_settings;
 };
 
 // The stored settings are checked (a parity stored in lower case by a detection too), OK

@@ -2,75 +2,49 @@
 // test entry point (ZEP_TEST_SCRIPT): a program directory of its own holding a copy of the
 // program under another name, started by a relative path from another directory, so the
 // program must find its directory from the executable; the settings file is the copy's.
-#include "TempDir.h"
+#include "WindowTestSupport.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-class Installed {
+class Installed : public ProgramDir {
 public:
-    Installed() {
-        fs::create_directories(program());
-        for (const auto& entry : fs::directory_iterator(ZEP_PROGRAM_DIR)) {
-            const std::string name = entry.path().filename().string();
-            if (name == "zepmain")
-                fs::copy_file(entry.path(), program() / "zep-setup");
-            else if (name != "zepmain.ini" && name != "ser_dump.txt")
-                fs::create_symlink(entry.path(), program() / name);
-        }
-    }
-    fs::path program() const { return m_root.path() / "program"; }
-    std::string file(const std::string& name) const { return m_root.file(name); }
-    std::string settings() const { return TempDir::read((program() / "zepmain.ini").string()); }
+    Installed() : ProgramDir(true, "zep-setup") { fs::create_directory(file("work")); }
+    std::string settings() const { return file("zepmain.ini"); }
 
-    // Runs the program with a script; its standard output, one line each. status: exit code.
-    std::vector<std::string> run(const std::vector<std::string>& script, int& status,
-                                 const QStringList& args = {}) const {
+    // Runs the program from work/ with a script; its standard output, one line each.
+    // status: the exit code.
+    Strings run(const Strings& script, int& status, const QStringList& args = {}) const {
         std::string text;
         for (const std::string& line : script)
             text += line + "\n";
-        const std::string path = m_root.write("script.txt", text);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("ZEP_TEST_SCRIPT", QString::fromStdString(path));
+        env.insert("ZEP_TEST_SCRIPT", QString::fromStdString(write("script.txt", text)));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString(file("config")));
         env.insert("ZEP_SIM", "delay=0;wire=off");
         process.setProcessEnvironment(env);
-        process.setWorkingDirectory(QString::fromStdString(m_root.dir()));
-        process.start("program/zep-setup", args);
+        process.setWorkingDirectory(QString::fromStdString(file("work")));
+        process.start("../zep-setup", args);
         status = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
                      ? process.exitCode()
                      : -1;
-        std::vector<std::string> lines;
+        Strings lines;
         for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
             if (!line.isEmpty())
                 lines.push_back(line.toStdString());
         return lines;
     }
-
-private:
-    TempDir m_root;
 };
 
-bool has(const std::vector<std::string>& lines, const std::string& line) {
+bool has(const Strings& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-bool holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 TEST(ProgramRun, ANewUserSeesItConnectToTheSimulatedScannerAndUpload) {
@@ -84,27 +58,20 @@ TEST(ProgramRun, ANewUserSeesItConnectToTheSimulatedScannerAndUpload) {
     for (const std::string& line : out)
         EXPECT_NE(line.rfind("box|", 0), 0u) << line; // nothing went wrong
     // What it kept: the simulated scanner's port and the type it found.
-    const std::string settings = installed.settings();
-    EXPECT_TRUE(holds(settings, "COMPORT=SIM;\n")) << settings;
-    EXPECT_TRUE(holds(settings, "BAUDRATE=9600;\n")) << settings;
-    EXPECT_TRUE(holds(settings, "LastZEPType=ZEP100\n")) << settings;
+    for (const char* kept : {"COMPORT=SIM;\n", "BAUDRATE=9600;\n", "LastZEPType=ZEP100\n"})
+        EXPECT_TRUE(holds(installed.settings(), kept)) << TempDir::read(installed.settings());
 }
 
 TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
     Installed installed;
     const std::string memory = installed.file("zepsim.mem");
-    QProcess zepsim;
-    zepsim.start(ZEP_PROGRAM_DIR "/zepsim",
-                 {"--no-wire", "--delay", "0", "--memory", QString::fromStdString(memory)});
-    ASSERT_TRUE(zepsim.waitForStarted(10000));
-    while (!zepsim.canReadLine() && zepsim.waitForReadyRead(10000)) {
-    }
-    const std::string device = zepsim.readLine().trimmed().toStdString();
+    Zepsim zepsim;
+    const std::string device =
+        zepsim.start({"--no-wire", "--delay", "0", "--memory", QString::fromStdString(memory)});
     ASSERT_FALSE(device.empty());
-    std::ofstream((installed.program() / "zepmain.ini").string())
-        << "COMPORT=" << device << ";\nWelcomeScreen=NO\n";
+    std::ofstream(installed.settings()) << "COMPORT=" << device << ";\nWelcomeScreen=NO\n";
 
-    const std::string script = installed.file("line 4.slp");
+    const std::string script = installed.file("work/line 4.slp");
     int status = 0;
     const auto out = installed.run(
         {
@@ -128,8 +95,7 @@ TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
             "quit",
         },
         status);
-    zepsim.kill();
-    zepsim.waitForFinished(10000);
+    zepsim.stop();
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(has(out, "ready"));
     EXPECT_TRUE(has(out, "box|ZEP Data: |The file has been written:\\n" + script + "|6"));
@@ -139,14 +105,13 @@ TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
                          "was told to store the parameters permanently.|6"))
         << testing::PrintToString(out);
     // The scanner's permanent memory holds what the script held.
-    const std::string stored = TempDir::read(memory);
-    EXPECT_TRUE(holds(stored, "DCI=0900")) << stored;
-    EXPECT_TRUE(holds(stored, "H0E=\"HALL 4\"")) << stored;
-    EXPECT_TRUE(holds(installed.settings(), "COMPORT=" + device + ";")) << installed.settings();
+    EXPECT_TRUE(holds(memory, "DCI=0900")) << TempDir::read(memory);
+    EXPECT_TRUE(holds(memory, "H0E=\"HALL 4\"")) << TempDir::read(memory);
+    EXPECT_TRUE(holds(installed.settings(), "COMPORT=" + device + ";"));
 
     // The script named on the command line, relative to where the program was started: it is
     // opened (and so first among the recent files) before anything else happens.
-    std::ofstream((installed.program() / "zepmain.ini").string()) << "COMPORT=NONE;\n";
+    std::ofstream(installed.settings()) << "COMPORT=NONE;\n";
     const auto again =
         installed.run({"end|Welcome Dialog|6", "shown", "quit"}, status, {"line 4.slp"});
     EXPECT_EQ(status, 0);
@@ -156,7 +121,7 @@ TEST(ProgramRun, TheWholeJobAgainstZepsimOnAPseudoTerminal) {
     std::string stored_form = script;
     std::replace(stored_form.begin(), stored_form.end(), '/', '\\');
     EXPECT_TRUE(holds(installed.settings(), "\nFile=" + stored_form + "\n"))
-        << installed.settings();
+        << TempDir::read(installed.settings());
 }
 
 } // namespace

@@ -2,35 +2,19 @@
 // against the simulated scanner in the process and against zepsim on a pseudo-terminal:
 // framing of typed commands, received lines as names or raw, the 200/30 list rule, the log
 // file byte for byte, evaluation mode, and the driver's mode around the terminal.
-#include "../comm/CommTestSupport.h"
 #include "CTerminal.h"
-#include "EventWait.h"
 #include "GwMultiColumnScrolledList.h"
-#include "ProgramWindows.h"
 #include "ScriptedPort.h"
-#include "TempDir.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
 #include <regex>
 
 namespace {
-
-using Strings = std::vector<std::string>;
-
-// The entries of the exchange list as "direction|text" (the time column left out).
-Strings entries_of(const QTreeWidget* tree) {
-    Strings out;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        out.push_back(
-            (tree->topLevelItem(i)->text(1) + "|" + tree->topLevelItem(i)->text(2)).toStdString());
-    return out;
-}
 
 class TerminalTest : public testing::Test {
 protected:
@@ -65,7 +49,15 @@ protected:
         control("ID_SEND")->click();
         return m_line->written;
     }
-    Strings entries() const { return entries_of(m_terminal->List()->tree()); }
+    // The entries of the exchange list as "direction|text" (the time column left out).
+    Strings entries() const {
+        Strings out;
+        const QTreeWidget* tree = m_terminal->List()->tree();
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            out.push_back((tree->topLevelItem(i)->text(1) + "|" + tree->topLevelItem(i)->text(2))
+                              .toStdString());
+        return out;
+    }
     Strings last(size_t n) const {
         const Strings all = entries();
         return Strings(all.end() - static_cast<long>(n), all.end());
@@ -75,7 +67,6 @@ protected:
     }
 
     ProgramWindows m_windows;
-    CommSettings m_settings;
     const int m_saved[2] = {CInitMgr::m_bLogOnlyReceive, CInitMgr::_PromptOverwrite};
     std::shared_ptr<ScriptedPort::Line> m_line = std::make_shared<ScriptedPort::Line>();
     std::unique_ptr<TestDriver> m_driver;

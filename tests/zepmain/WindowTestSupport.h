@@ -1,31 +1,29 @@
-// The program's main window in a test, built as the program builds it (ZepProgram::Run) but
-// in a program directory of the test's own: the build's layouts, icons and help pages are
-// linked in, the scanner type ZEP100 is copied (a test may change its files or add types),
-// and the settings file is the directory's own. The settings start as a technician's with
-// the simulated scanner: port SIM at 9600,N,8,1, no welcome dialog, no connection at start,
-// English; the in-process scanner is a fresh one that answers at once.
+// Helpers of the window tests. The ZEP100 repository and parameter dialog built from the
+// build's program directory; the program's own windows (resource file "zepmain", its callback
+// table and message texts); and the main window in a test, built as the program builds it
+// (ZepProgram::Run) but in a program directory of the test's own: the build's layouts, icons
+// and help pages are linked in, the scanner type ZEP100 is copied (a test may change its files
+// or add types), and the settings file is the directory's own. The frame's settings start as a
+// technician's with the simulated scanner: port SIM at 9600,N,8,1, no welcome dialog, no
+// connection at start, English; the in-process scanner is a fresh one that answers at once.
 #pragma once
 
+#include "../comm/CommTestSupport.h"
 #include "CApplFrameMgr.h"
-#include "CDriver.h"
 #include "CErrorHandler.h"
+#include "CFileRepoIf.h"
 #include "CInitMgr.h"
 #include "CMainDlgMgr.h"
-#include "CScanRepoIf.h"
-#include "CSimOptions.h"
-#include "CSimPort.h"
+#include "CScanRepoBuilder.h"
 #include "CSplashScreen.h"
 #include "EventWait.h"
-#include "EwRepository.h"
-#include "GwCore.h"
 #include "GwRcMgr.h"
-#include "GwScriptedAnswers.h"
-#include "GwStringPrint.h"
 #include "LanguageGuard.h"
 #include "TempDir.h"
 #include "ZepCallbacks.h"
 
 #include <QDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -36,14 +34,94 @@
 
 namespace fs = std::filesystem;
 
-// A program directory: everything of the build's, with ZEP100 as a copy of its own.
+#define ZEP100_DIR ZEP_PROGRAM_DIR "/ZEP100/"
+
+// ZEP100's repository, built in the current language; with the factory defaults loaded when
+// defaults is set (otherwise every value is the profile's default).
+inline std::unique_ptr<EwRepository> zep100_repository(bool defaults = true) {
+    EwRepository* repo = CScanRepoBuilder().build_repo(ZEP100_DIR "Profile.zep");
+    if (repo != nullptr && defaults) {
+        CFileRepoIf files(repo, nullptr);
+        EXPECT_EQ(files.commandfile_to_repository(ZEP100_DIR "3PRF1", 0), 1);
+        repo->ResetChanged();
+    }
+    return std::unique_ptr<EwRepository>(repo);
+}
+
+// The user edits a control of a dialog: its text, then the activation the layout binds.
+inline void edit_control(GwCore* dialog, const char* id, const char* text) {
+    GwCore* control = dialog->child(id);
+    ASSERT_NE(control, nullptr) << id;
+    control->set_text(text);
+    GwEvent activate(GwACTIVATE);
+    control->fire(GwCB_ACTIVATE, &activate);
+}
+
+// The parameter dialog of a layout file (by default ZEP100's) on repo; the file is released
+// again when the dialog goes.
+class DialogUnderTest {
+public:
+    explicit DialogUnderTest(EwRepository* repo, const char* file = ZEP100_DIR "ZEP100")
+        : m_file(file),
+          m_dialog(new CMainDlgMgr(repo, "Main Dialog", file, ZepCallbackTable(), nullptr)) {}
+    ~DialogUnderTest() {
+        m_dialog.reset();
+        GwRcMgr::unuse(m_file);
+    }
+    DialogUnderTest(const DialogUnderTest&) = delete;
+    DialogUnderTest& operator=(const DialogUnderTest&) = delete;
+
+    CMainDlgMgr& operator*() const { return *m_dialog; }
+    CMainDlgMgr* operator->() const { return m_dialog.get(); }
+    GwCore* window() const { return m_dialog->Window(); }
+    GwCore* child(const char* id) const { return window()->child(id); }
+
+private:
+    GwString m_file;
+    std::unique_ptr<CMainDlgMgr> m_dialog;
+};
+
+// The program's windows without its main window, with the settings a connection reads (see
+// CommSettings); released and restored again when the object goes.
+class ProgramWindows {
+public:
+    explicit ProgramWindows(int language = 1) : m_language(language) {
+        GwRcMgr::use(file());
+        GwRcMgr::use_func_desc(ZepCallbackTable());
+        m_messages.reset(GwRcMgr::load("Error_Warnings", GwCore::of(&m_frame)));
+        CErrorHandler::init(GwCore::of(&m_frame), m_messages.get());
+    }
+    ~ProgramWindows() {
+        CErrorHandler::cleanup();
+        CErrorHandler::_appfrm = nullptr;
+        m_messages.reset();
+        GwRcMgr::unuse(file());
+    }
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    static GwString file() { return ZEP_PROGRAM_DIR "/zepmain"; }
+
+private:
+    LanguageGuard m_language;
+    CommSettings m_settings;
+    QWidget m_frame;
+    std::unique_ptr<GwCore> m_messages;
+};
+
+// A program directory: everything of the build's, with ZEP100 as a copy of its own; the
+// program itself copied as program_as when that is given (it must find its directory then).
 class ProgramDir {
 public:
-    explicit ProgramDir(bool with_types = true) {
+    explicit ProgramDir(bool with_types = true, const std::string& program_as = "") {
         for (const auto& entry : fs::directory_iterator(ZEP_PROGRAM_DIR)) {
             const std::string name = entry.path().filename().string();
             if (name == "zepmain.ini" || name == "ser_dump.txt")
                 continue;
+            if (name == "zepmain" && !program_as.empty()) {
+                fs::copy_file(entry.path(), m_dir.path() / program_as);
+                continue;
+            }
             if (name == "ZEP100") {
                 if (with_types)
                     fs::copy(entry.path(), m_dir.path() / name, fs::copy_options::recursive);
@@ -70,6 +148,7 @@ private:
     TempDir m_dir;
 };
 
+// The main window, built as the program builds it, in program's directory.
 class FrameUnderTest {
 public:
     explicit FrameUnderTest(const ProgramDir& program, const std::string& sim = "delay=0;wire=off",
@@ -78,10 +157,7 @@ public:
           m_oSavedConfig(qgetenv("XDG_CONFIG_HOME")) {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(program.dir() + "config"));
         QDir::setCurrent(QString::fromStdString(m_sDir));
-        CSimOptions options;
-        GwString error;
-        EXPECT_TRUE(options.Parse(sim.c_str(), error)) << error.str();
-        CSimPort::ResetDevice(options);
+        reset_sim(sim);
         CInitMgr::SetDefaults();
         CInitMgr::Init(GwString(m_sDir) + "zepmain", "V 1.1 - 64 Bit");
         const std::pair<GwString*, const char*> settings[] = {
@@ -160,13 +236,7 @@ public:
         element->fire(GwCB_ACTIVATE, &activate);
     }
     // The user edits a control of the parameter dialog.
-    void edit(const char* id, const char* text) {
-        GwCore* control = dialog()->child(id);
-        ASSERT_NE(control, nullptr) << id;
-        control->set_text(text);
-        GwEvent activate(GwACTIVATE);
-        control->fire(GwCB_ACTIVATE, &activate);
-    }
+    void edit(const char* id, const char* text) { edit_control(dialog(), id, text); }
 
     CApplFrameMgr& frame() const { return *m_pFrame; }
     CScanRepoIf& transfer() const { return *m_pTransfer; }
@@ -188,11 +258,7 @@ private:
     std::unique_ptr<CScanRepoIf> m_pTransfer;
 };
 
-// The texts of the message boxes shown so far.
-inline std::vector<std::string> box_texts() {
-    std::vector<std::string> texts;
-    for (const auto& shown : GwScriptedAnswers::shown())
-        if (shown.kind == GwScriptedAnswers::Box)
-            texts.push_back(shown.text.str());
-    return texts;
+// Whether the file at path holds text.
+inline bool holds(const std::string& path, const std::string& text) {
+    return TempDir::read(path).find(text) != std::string::npos;
 }
