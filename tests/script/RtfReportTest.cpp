@@ -102,17 +102,17 @@ TEST_F(RtfReport, EscapesEmptyLinesAndHostileTemplateLines) {
     m_repo->set_value("CVI", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xFF \xF8\x80", 1);
     m_repo->set_value("H0E", "", 1);
     const std::string decode = "$$DECODE(H0B|" + std::string(3000, '5') + "|x|y)";
+    // Beyond ASCII: Unicode escapes (UTF-16, signed), a stray byte as hex.
+    const std::string cvi = "\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff \\'f8\\'80";
     const std::pair<std::string, std::string> rows[] = {
-        // Beyond ASCII: Unicode escapes (UTF-16, signed), a stray byte as hex.
-        {"{\\rtf1 [$$CVI ]\\par\n}\n",
-         "{\\rtf1 [\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff \\'f8\\'80]\\par\n}\n"},
+        {"{\\rtf1 [$$CVI ]\\par\n}\n", "{\\rtf1 [" + cvi + "]\\par\n}\n"},
         {"{\\rtf1\n$$H0E\n\n$$IF(H0B|9)\nhidden\n", "{\\rtf1\n\n\n\n\n"}, // empty results
         {"shown\n", "shown\n"},
-        // Cut at 1023 characters, printed verbatim.
+        // Cut at 1023 characters, printed verbatim; extreme bounds clamp to the whole value.
         {decode + "\n" + std::string(4000, '(') + "\n" + std::string(999, '$') +
              "\n$$INDEX(CVI|-2147483648|2147483647)\n$$IF(H0B|9)\nhidden\n",
          decode.substr(0, 1023) + "\n" + std::string(1023, '(') + "\n" + std::string(999, '$') +
-             "\n\n\n\n"}};
+             "\n" + cvi + "\n\n\n"}};
     for (const auto& [tpl, rtf] : rows)
         EXPECT_EQ(export_with(tpl), rtf) << tpl.substr(0, 40);
 }
