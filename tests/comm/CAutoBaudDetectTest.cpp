@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -99,8 +100,7 @@ TEST_F(AutoBaud, FindsItInAsynchronousModeAndWithoutFrame) {
         EXPECT_EQ(driver.frame()->timer_active(), 1) << "polling goes on";
     }
     CDriver bare(nullptr, CallbackRecord::error, CallbackRecord::receive, 0);
-    CDriver* saved = g_pcoDriver;
-    g_pcoDriver = &bare;
+    CDriver* saved = std::exchange(g_pcoDriver, &bare);
     reset_sim("1200,N,8,1;wire=off;delay=0");
     detect(1, 5);
     g_pcoDriver = saved;

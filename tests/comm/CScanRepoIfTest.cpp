@@ -179,41 +179,26 @@ TEST_F(ScanRepoIfTest, TakeReplyTakesOnlyWhatTheReplyCarriesAndTheParameterAccep
     CScanRepoIf transfer(frame());
     ASSERT_EQ(transfer.CmdMap()->InitializeFile(ZEP_PROGRAM_DIR "/ZEP100/cmd.map"), 1);
     auto repo = zep100_repo();
-    // parameter, reply, value taken ("-": the reply does not count)
-    const char* const rows[][3] = {{"RCL", "RCL03", "03"},
-                                   {"RCL", "RCL11", "-"}, // not a code
-                                   {"LKS", "LKS;;", "-"},
-                                   {"DCL", "DCLF", "F"}, // longer than the field
-                                   {"DCI", "DCI=500", "0500"},
-                                   {"DCI", "DCI=10000", "-"}, // beyond the bounds
-
-                                   {"DCI", "DCI=5\xB0", "-"},
-                                   {"ROT", "ROT=1000", "-"},
-                                   {"ROT", "ROT=900", "0900"}, // an excluded number
-                                   {"L3L", "L3O04L05-12", "05-12"},
-                                   {"L3L", "L3O04L123-45", "-"},
-                                   {"L3U", "L3O04U4142", "4142"},
-                                   {"L3U", "L3O04U4100", "4100"},
-                                   {"L3U", "L3O04U41", "-"},
-                                   {"L3U", "L3O04U8000", "-"}, // above 7F
-                                   {"L3U", "L3O04U4G00", "-"},
-                                   {"L3C", "L3O04C2", "2"},
-                                   {"L3C", "L3O04C7", "-"},
-                                   {"L3C", "L3O0xC2", "-"}, // a field the rule refuses
-                                   {"L3C", "L3O11C2", "-"},
-                                   {"L3C", "L3O04XC2", "-"}, // no field of the rule
-                                   {"L3O", "L3O04", "04"},
-                                   {"K3F", "K3F=1D00", "1D00"},
-                                   {"K3F", "K3F=1D", "-"},
-                                   {"K3F", "K3F=1D0", "-"},
-                                   {"K3F", "K3F=41424300", "-"},
-                                   {"CVI", "CVI\"AB C\"", "AB C"},
-
-                                   {"H0E", "H0E\"1234567890123456789012345\"", "-"},
-                                   {"LKS", "LKS;", ";"},
-                                   {"GNNONAME", "GN1", "1"},
-                                   {"GNNONAME", "GN3", "-"},
-                                   {"FDNONAME", "FD=5", "-"}};
+    // parameter, reply, value taken ("-": the reply does not count). RCL11 is no code, DCLF
+    // longer than the field, DCI=10000 beyond the bounds, ROT 900 an excluded number, U8000
+    // above 7F; L3O0x is a field the rule refuses, X no field of the rule.
+    const char* const rows[][3] = {
+        {"RCL", "RCL03", "03"},         {"RCL", "RCL11", "-"},
+        {"LKS", "LKS;;", "-"},          {"DCL", "DCLF", "F"},
+        {"DCI", "DCI=500", "0500"},     {"DCI", "DCI=10000", "-"},
+        {"DCI", "DCI=5\xB0", "-"},      {"ROT", "ROT=1000", "-"},
+        {"ROT", "ROT=900", "0900"},     {"L3L", "L3O04L05-12", "05-12"},
+        {"L3L", "L3O04L123-45", "-"},   {"L3U", "L3O04U4142", "4142"},
+        {"L3U", "L3O04U4100", "4100"},  {"L3U", "L3O04U41", "-"},
+        {"L3U", "L3O04U8000", "-"},     {"L3U", "L3O04U4G00", "-"},
+        {"L3C", "L3O04C2", "2"},        {"L3C", "L3O04C7", "-"},
+        {"L3C", "L3O0xC2", "-"},        {"L3C", "L3O11C2", "-"},
+        {"L3C", "L3O04XC2", "-"},       {"L3O", "L3O04", "04"},
+        {"K3F", "K3F=1D00", "1D00"},    {"K3F", "K3F=1D", "-"},
+        {"K3F", "K3F=1D0", "-"},        {"K3F", "K3F=41424300", "-"},
+        {"CVI", "CVI\"AB C\"", "AB C"}, {"H0E", "H0E\"1234567890123456789012345\"", "-"},
+        {"LKS", "LKS;", ";"},           {"GNNONAME", "GN1", "1"},
+        {"GNNONAME", "GN3", "-"},       {"FDNONAME", "FD=5", "-"}};
     for (const auto& [name, reply, taken] : rows) {
         SCOPED_TRACE(std::string(name) + " " + reply);
         GwString value = "-";

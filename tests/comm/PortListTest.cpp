@@ -8,16 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
 TEST(PortList, JudgesTheRightsOfADevice) {
     const unsigned dialout = 20;
-    struct Row {
-        const char* name;
-        CPortList::Rights rights; // mode, owner, group, user, session groups, memberships
-        int state;
-    } rows[] = {
+    // name; mode, owner, group, user, session groups, memberships; state
+    const std::tuple<const char*, CPortList::Rights, int> rows[] = {
         {"root may use all", {0600, 0, 0, 0, {0}, {0}}, CPortList::kFree},
         {"in the group", {0660, 0, dialout, 1000, {1000, dialout}, {}}, CPortList::kFree},
         {"not in the group", {0660, 0, dialout, 1000, {1000, 46}, {1000, 46}}, CPortList::kNoGroup},
@@ -31,10 +29,9 @@ TEST(PortList, JudgesTheRightsOfADevice) {
         {"everybody", {0666, 0, dialout, 1000, {1000}, {}}, CPortList::kFree},
         {"in a group the device shuts out",
          {0606, 0, dialout, 1000, {dialout}, {dialout}},
-         CPortList::kNoRights},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(CPortList::Judge(r.rights), r.state) << r.name;
+         CPortList::kNoRights}};
+    for (const auto& [name, rights, state] : rows)
+        EXPECT_EQ(CPortList::Judge(rights), state) << name;
 }
 
 // A pseudo-terminal is free until another process opens it; a missing device and the

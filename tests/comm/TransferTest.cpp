@@ -61,15 +61,16 @@ protected:
         return "model=RV-4400L;wire=off;delay=0;store=0;memory=" + m_tmp.file("memory.ini") +
                (extra.empty() ? "" : ";" + extra);
     }
-    // Powers the scanner up (zepsim: a new process on a new pseudo-terminal) and connects.
+    // Powers the scanner up (zepsim: a new process on a new pseudo-terminal) and makes it the
+    // port to connect to.
+    void power_up(const std::string& extra) {
+        CInitMgr::m_sComID =
+            GetParam() == Host::InProcess
+                ? (reset_sim(options(extra)), "SIM")
+                : m_zepsim.start({"--options", QString::fromStdString(options(extra))}).c_str();
+    }
     void connect(const std::string& extra = "") {
-        std::string port = "SIM";
-        if (GetParam() == Host::InProcess)
-            reset_sim(options(extra));
-        else
-            port = m_zepsim.start({"--options", QString::fromStdString(options(extra))});
-        ASSERT_FALSE(port.empty());
-        CInitMgr::m_sComID = port.c_str();
+        power_up(extra);
         ASSERT_EQ(m_transfer->initialize(), 1);
     }
     void stop() {
@@ -187,10 +188,9 @@ TEST_P(Transfer, RepliesGoneWrongStoreNothingAndNameTheParameters) {
         connect(std::string(fault) + "=" + std::to_string(every));
         expect_nothing_stored(before);
         std::string wrong;
-        for (size_t k = 0; k < names.size(); ++k) {
+        for (size_t k = 0; k < names.size(); ++k)
             if ((k + 3) % every == 0)
                 wrong += (wrong.empty() ? "" : ", ") + names[k].str();
-        }
         EXPECT_EQ(
             box_texts(),
             Strings{CErrorHandler::error_msg(CScanRepoIf::kErrNoReplyUpload, 1).str() + wrong});
@@ -247,12 +247,7 @@ TEST_P(Transfer, LateRepliesStoreNothingAndDoNotShiftTheRest) {
 // 400 ms + 4098 characters at 38400 baud, 1.5 s), long before the 30000 characters have.
 TEST_P(Transfer, FloodWithoutStopByteEndsAConnectWithinTheBound) {
     CInitMgr::m_sComBaudrate = "38400";
-    const std::string port =
-        GetParam() == Host::InProcess
-            ? (reset_sim(options("line=38400,N,8,1;wire=on;flood=1")), "SIM")
-            : m_zepsim.start({"--options",
-                              QString::fromStdString(options("line=38400,N,8,1;wire=on;flood=1"))});
-    CInitMgr::m_sComID = port.c_str();
+    power_up("line=38400,N,8,1;wire=on;flood=1");
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(m_transfer->initialize(), 0);

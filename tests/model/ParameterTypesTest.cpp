@@ -10,14 +10,7 @@
 
 #include <memory>
 #include <string>
-
-// value(0)/value(1) and prf_value(0)/prf_value(1) of a parameter in one text: "On/01 Off/00".
-static std::string forms(const EwType& p) {
-    return p.value(0).str() + "/" + p.value(1).str() + " " + p.prf_value(0).str() + "/" +
-           p.prf_value(1).str();
-}
-
-// ---- Enumerations (EwEnumChar differs only in its name; ZEP100 builds both) ---------------
+#include <tuple>
 
 namespace {
 
@@ -31,7 +24,33 @@ std::unique_ptr<EwEnumInt> make(std::initializer_list<const char*> values = {"Of
     return p;
 }
 
+// A range parameter of a length and bounds, excluding the given texts.
+template <class T>
+std::unique_ptr<T> make_range(const char* type, const char* length, const char* low,
+                              const char* high, std::initializer_list<const char*> excludes) {
+    auto p = std::make_unique<T>("GP", type);
+    p->set_length(length);
+    p->set_bounds(low, high);
+    DynGwStringPtrArray* list = new_list(excludes);
+    p->set_range(list, nullptr);
+    return p;
+}
+std::unique_ptr<EwRangeChar> make_hex() {
+    return make_range<EwRangeChar>("HEXCHAR", "2", "00", "7F", {"0A"});
+}
+std::unique_ptr<EwRangeInt> make_int() {
+    return make_range<EwRangeInt>("INT", "3", "1", "10", {"5"});
+}
+
+// value(0)/value(1) and prf_value(0)/prf_value(1) of a parameter in one text: "On/01 Off/00".
+std::string forms(const EwType& p) {
+    return p.value(0).str() + "/" + p.value(1).str() + " " + p.prf_value(0).str() + "/" +
+           p.prf_value(1).str();
+}
+
 } // namespace
+
+// ---- Enumerations (EwEnumChar differs only in its name; ZEP100 builds both) ---------------
 
 TEST(EwEnum, DecodesCodesOnSetAndFillsThemOnRead) {
     auto p = make();
@@ -78,36 +97,20 @@ TEST(EwEnum, OnlyAListedTextIsValidOrADefault) {
 
 // ---- Byte sequences: tokens in plain form, hex pairs in coded form --------------------------
 
-namespace {
-
-std::unique_ptr<EwRangeChar> make_hex() {
-    auto p = std::make_unique<EwRangeChar>("GSuffix", "HEXCHAR");
-    p->set_length("2");
-    p->set_bounds("00", "7F");
-    DynGwStringPtrArray* excludes = new_list({"0A"});
-    p->set_range(excludes, nullptr);
-    return p;
-}
-
-} // namespace
-
 TEST(EwRangeChar, ConvertsHexPairsAndTokens) {
-    const struct {
-        const char* in;
-        int length;
-        const char* out;
-    } to_tokens[] = {{"0D0A", 2, "CR LF"}, {"0D00", 2, "CR "}, {"000D", 2, ""},
-                     {"4100FF", 3, "A "},  {"00", 1, "NUL"},   {"414243", 2, "A BC"},
-                     {"414", 3, "A \x04 "}},
-      to_hex[] = {{"CR", 3, "0D00"},
-                  {"", 2, "00"},
-                  {"CR ", 2, "0D00"},
-                  {"NAK", 2, "NAK00"},
-                  {"A", 2147483647, "4100"}};
-    for (const auto& r : to_tokens)
-        EXPECT_EQ(EwRangeChar::hex_to_tokens(r.in, r.length), r.out) << r.in << " " << r.length;
-    for (const auto& r : to_hex)
-        EXPECT_EQ(EwRangeChar::tokens_to_hex(r.in, r.length), r.out) << r.in << " " << r.length;
+    using Row = std::tuple<const char*, int, const char*>; // input, length, output
+    const Row to_tokens[] = {{"0D0A", 2, "CR LF"}, {"0D00", 2, "CR "}, {"000D", 2, ""},
+                             {"4100FF", 3, "A "},  {"00", 1, "NUL"},   {"414243", 2, "A BC"},
+                             {"414", 3, "A \x04 "}};
+    const Row to_hex[] = {{"CR", 3, "0D00"},
+                          {"", 2, "00"},
+                          {"CR ", 2, "0D00"},
+                          {"NAK", 2, "NAK00"},
+                          {"A", 2147483647, "4100"}};
+    for (const auto& [in, length, out] : to_tokens)
+        EXPECT_EQ(EwRangeChar::hex_to_tokens(in, length), out) << in << " " << length;
+    for (const auto& [in, length, out] : to_hex)
+        EXPECT_EQ(EwRangeChar::tokens_to_hex(in, length), out) << in << " " << length;
 }
 
 TEST(EwRangeChar, AValidPairIsTwoUpperCaseHexDigitsInsideTheBoundsAndNotExcluded) {
@@ -131,31 +134,15 @@ TEST(EwRangeChar, StoresTokensWithoutCheckAndGivesHexPairs) {
 
 // ---- Integers ------------------------------------------------------------------------------
 
-namespace {
-
-// low "1", high "10", excludes ("5"), length 3.
-std::unique_ptr<EwRangeInt> make_int() {
-    auto p = std::make_unique<EwRangeInt>("GLen", "INT");
-    p->set_length("3");
-    p->set_bounds("1", "10");
-    DynGwStringPtrArray* excludes = new_list({"5"});
-    p->set_range(excludes, nullptr);
-    return p;
-}
-
-} // namespace
-
 TEST(EwRangeInt, JudgesByExcludedTextThenByNumberAndStoresWhatItAccepts) {
-    const struct {
-        const char* candidate;
-        int valid;
-    } rows[] = {{"1", 1},  {"10", 1}, {"5", 0},   {"05", 0},  {"5 ", 0},
-                {"11", 0}, {"0", 0},  {"abc", 0}, {"7kg", 1}, {"-3", 0}};
-    for (const auto& r : rows) {
+    const std::pair<const char*, int> rows[] = {{"1", 1},   {"10", 1}, {"5", 0}, {"05", 0},
+                                                {"5 ", 0},  {"11", 0}, {"0", 0}, {"abc", 0},
+                                                {"7kg", 1}, {"-3", 0}};
+    for (const auto& [candidate, valid] : rows) {
         auto p = make_int();
-        EXPECT_EQ(p->IsValid(r.candidate), r.valid) << r.candidate;
-        EXPECT_EQ(p->set_value(r.candidate, 1), r.valid) << r.candidate;
-        EXPECT_EQ(p->set_prf_value(r.candidate, 0), r.valid) << r.candidate;
+        EXPECT_EQ(p->IsValid(candidate), valid) << candidate;
+        EXPECT_EQ(p->set_value(candidate, 1), valid) << candidate;
+        EXPECT_EQ(p->set_prf_value(candidate, 0), valid) << candidate;
     }
 }
 
@@ -172,9 +159,7 @@ TEST(EwRangeInt, CodedFormIsDecimalFilledToTheLength) {
 
 TEST(EwRangeInt, NegativeNumbersKeepTheSignInFrontOfTheZeros) {
     // "0-5" would read back as 0: the sign goes first so the coded form survives a round trip.
-    auto p = std::make_unique<EwRangeInt>("GOff", "INT");
-    p->set_length("4");
-    p->set_bounds("-100", "100");
+    auto p = make_range<EwRangeInt>("INT", "4", "-100", "100", {});
     ASSERT_EQ(p->set_value("-5", 0) + p->set_prf_value("-100", 0), 2);
     EXPECT_EQ(forms(*p), "-5/-005 -100/-100");
     ASSERT_EQ(p->set_prf_value("-005", 1), 1);
@@ -183,10 +168,7 @@ TEST(EwRangeInt, NegativeNumbersKeepTheSignInFrontOfTheZeros) {
 
 TEST(EwRangeInt, ExcludesByTextOrByNumberAndReadsTheBoundsAnew) {
     // Only a numeric entry excludes by number: "abc" reads as 0 but does not exclude 0.
-    auto p = std::make_unique<EwRangeInt>("GX", "INT");
-    p->set_bounds("-9", "9");
-    DynGwStringPtrArray* excludes = new_list({"abc", "-3", "+4", ""});
-    p->set_range(excludes, nullptr);
+    auto p = make_range<EwRangeInt>("INT", "1", "-9", "9", {"abc", "-3", "+4", ""});
     std::string valid;
     for (const char* text : {"0", "3", "abc", "-03", "4", "", "50"})
         valid += std::to_string(p->IsValid(text));

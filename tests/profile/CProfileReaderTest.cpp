@@ -12,6 +12,7 @@
 
 #include <iterator>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -49,24 +50,22 @@ TEST(CProfileReader, MappingFollowsTheLanguageAndEndsAtTheNextParameter) {
         group_a("Count=2\nInst=\nSpeed=Speed;ENUMERATEDINT;1;0|1\nMAPPING_001=Slow,Fast\n"
                 "MAPPING_049=Langsam,Schnell\nMAPPING_033=Lent,Rapide\n"
                 "Mode=Mode;ENUMERATEDINT;1;0|1\nMAPPING_007=Seven0,Seven1\n");
-    struct Row {
-        int language;
-        const char* speed;
-        const char* mode;
-    };
-    // Language 7: the search from Speed ends at Mode and never sees Mode's own mapping.
-    for (const Row& row : {Row{1, "Slow,Fast", "0|1"}, Row{49, "Langsam,Schnell", "0|1"},
-                           Row{33, "Lent,Rapide", "0|1"}, Row{7, "0|1", "Seven0,Seven1"}}) {
-        LanguageGuard language(row.language);
+    // Language, Speed's range, Mode's range. Language 7: the search from Speed ends at Mode and
+    // never sees Mode's own mapping.
+    for (const auto& [number, speed, mode] : {std::tuple{1, "Slow,Fast", "0|1"},
+                                              {49, "Langsam,Schnell", "0|1"},
+                                              {33, "Lent,Rapide", "0|1"},
+                                              {7, "0|1", "Seven0,Seven1"}}) {
+        LanguageGuard language(number);
         CProfileReader reader(profile_from(text));
         Descriptions d = describe(reader, 0);
         ASSERT_EQ(d->count(), 2);
         for (int i = 0; i < 2; ++i) {
-            const std::string expected = i == 0 ? row.speed : row.mode;
-            EXPECT_EQ(d->get(i)->m_sRange, expected) << row.language;
+            const std::string expected = i == 0 ? speed : mode;
+            EXPECT_EQ(d->get(i)->m_sRange, expected) << number;
             EXPECT_EQ(texts_of(d->get(i)->m_pMapping),
                       expected == "0|1" ? Texts{} : (Texts{"0", "1"}))
-                << row.language;
+                << number;
         }
     }
 }
@@ -88,18 +87,15 @@ TEST(CProfileReader, AnyKeyWithMapIsNoParameterAndShortLinesGiveEmptyFields) {
 
 TEST(CProfileReader, TheCountEntryDecidesButNeverBeyondTheEntriesThere) {
     const std::string lines = "Inst=\nP=p;INT;1\nQ=q;INT;1\n";
-    struct Row {
-        const char* count;
-        int number;
-        Texts described;
-    };
-    for (const Row& row : {Row{"2x", 2, {"P", "Q"}}, Row{"1", 1, {"P"}},
-                           Row{"2000000000", 2000000000, {"P", "Q"}}, Row{"-4", -4, {}}}) {
-        CProfileReader reader(
-            profile_from(group_a("Count=" + std::string(row.count) + "\n" + lines)));
-        EXPECT_EQ(reader.number_of_parameters(0), row.number) << row.count;
-        EXPECT_EQ(reader.number_of_parameter_descriptions_in_group(0), row.number) << row.count;
-        EXPECT_EQ(ids(reader, 0), row.described) << row.count;
+    for (const auto& [count, number, described] :
+         {std::tuple<const char*, int, Texts>{"2x", 2, {"P", "Q"}},
+          {"1", 1, {"P"}},
+          {"2000000000", 2000000000, {"P", "Q"}},
+          {"-4", -4, {}}}) {
+        CProfileReader reader(profile_from(group_a("Count=" + std::string(count) + "\n" + lines)));
+        EXPECT_EQ(reader.number_of_parameters(0), number) << count;
+        EXPECT_EQ(reader.number_of_parameter_descriptions_in_group(0), number) << count;
+        EXPECT_EQ(ids(reader, 0), described) << count;
     }
     // Group B's section is empty (its count reads as 0); group C has none; -1 and 3 are no
     // group numbers.

@@ -70,28 +70,25 @@ TEST(CScanRepoBuilder, EachTypeGivesItsParameterWithLengthBoundsListsAndDefault)
 }
 
 TEST(CScanRepoBuilder, ListsAreCutAtCommasUnlessEscaped) {
-    struct Row {
-        const char* text;
-        Texts values;
-    };
-    for (const Row& row :
-         {Row{"Off,On,A\\,B", {"Off", "On", "A,B"}}, Row{"A\\,B\\,C", {"A,B\\", "C"}},
-          Row{"A,,B", {"A", "", "B"}}, Row{",A", {"", "A"}}, Row{"A\\", {"A,"}}, Row{"", {}},
-          Row{"\\\\,x", {"\\,x"}}}) {
-        Repo repo = build(one_group("P=p;ENUMERATEDINT;1;" + std::string(row.text) + "\n"));
-        EXPECT_EQ(texts_of(repo->range("GP", 0)), row.values) << row.text;
+    for (const auto& [text, values] :
+         {std::pair<const char*, Texts>{"Off,On,A\\,B", {"Off", "On", "A,B"}},
+          {"A\\,B\\,C", {"A,B\\", "C"}},
+          {"A,,B", {"A", "", "B"}},
+          {",A", {"", "A"}},
+          {"A\\", {"A,"}},
+          {"", {}},
+          {"\\\\,x", {"\\,x"}}}) {
+        Repo repo = build(one_group("P=p;ENUMERATEDINT;1;" + std::string(text) + "\n"));
+        EXPECT_EQ(texts_of(repo->range("GP", 0)), values) << text;
     }
     // Instance lists: each field names a group; an empty one at the end the bare key.
-    struct Instances {
-        const char* text;
-        Texts groups;
-    };
-    for (const Instances& row :
-         {Instances{"", {"G"}}, Instances{",,1", {"G1"}}, Instances{"1,2,", {"G1", "G2", "G"}},
-          Instances{"1, 2", {"G1", "G 2"}}}) {
-        Repo repo = build(one_group("P=p;STRING;1\nQ=q;STRING;1\n", 1, row.text));
-        EXPECT_EQ(take_texts(repo->list_of_names()), row.groups) << row.text;
-        const std::string first = row.groups.front();
+    for (const auto& [text, groups] : {std::pair<const char*, Texts>{"", {"G"}},
+                                       {",,1", {"G1"}},
+                                       {"1,2,", {"G1", "G2", "G"}},
+                                       {"1, 2", {"G1", "G 2"}}}) {
+        Repo repo = build(one_group("P=p;STRING;1\nQ=q;STRING;1\n", 1, text));
+        EXPECT_EQ(take_texts(repo->list_of_names()), groups) << text;
+        const std::string first = groups.front();
         EXPECT_EQ(take_texts(repo->list_of_param_names(first.c_str())), Texts{first + "P"})
             << "the count 1 hides Q";
     }

@@ -16,12 +16,8 @@
 #include <memory>
 #include <string>
 
-namespace {
-
 // Written the way the program writes it: Windows separators, the case of the settings.
-const GwString kProfile = GwString(ZEP_PROGRAM_DIR) + "/zep100\\PROFILE.ZEP";
-
-} // namespace
+static const GwString kProfile = GwString(ZEP_PROGRAM_DIR) + "/zep100\\PROFILE.ZEP";
 
 class Zep100Profile : public testing::TestWithParam<int> {};
 

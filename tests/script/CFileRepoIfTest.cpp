@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::string kHeader = "[VELT AG, Script ZEP Language]\n[ZEP_Type_Target]\nType=100\n"
@@ -36,26 +38,23 @@ protected:
 } // namespace
 
 TEST(ParameterLine, GivesTheTextOfTheDataLine) {
-    const struct {
-        const char *name, *line, *text; // text null: the line is not used
-    } rows[] = {
-        {"blanks_and_comment_off", "  \tH0B=5   ; host port", "H0B5"},
-        {"two_character_key", "GN=1", "GN1"},
-        {"four_character_key", "ABCD=1", "ABCD1"},
-        {"five_character_key", "ABCDE=1", nullptr},
-        {"one_character_key", "A=12", nullptr},
-        {"no_equals", "H0B5", nullptr},
-        {"too_short", "DC=", nullptr},
-        {"blank_inside_value_stays", "H0E=NO READ  ", "H0ENO READ"},
-        {"link_separator_semicolon", "LKS=; ; separator", "LKS;"},
-        {"other_key_semicolon_is_comment", "LKC=;3", "LKC"},
-        {"only_the_first_equals_goes", "CVI=A=B", "CVIA=B"},
-        {"equals_before_position_two", "=AB=1", "=AB1"},
-    };
-    for (const auto& r : rows) {
+    const char* const rows[][3] = {// name, line, text (null: the line is not used)
+                                   {"blanks_and_comment_off", "  \tH0B=5   ; host port", "H0B5"},
+                                   {"two_character_key", "GN=1", "GN1"},
+                                   {"four_character_key", "ABCD=1", "ABCD1"},
+                                   {"five_character_key", "ABCDE=1", nullptr},
+                                   {"one_character_key", "A=12", nullptr},
+                                   {"no_equals", "H0B5", nullptr},
+                                   {"too_short", "DC=", nullptr},
+                                   {"blank_inside_value_stays", "H0E=NO READ  ", "H0ENO READ"},
+                                   {"link_separator_semicolon", "LKS=; ; separator", "LKS;"},
+                                   {"other_key_semicolon_is_comment", "LKC=;3", "LKC"},
+                                   {"only_the_first_equals_goes", "CVI=A=B", "CVIA=B"},
+                                   {"equals_before_position_two", "=AB=1", "=AB1"}};
+    for (const auto& [name, line, expected] : rows) {
         GwString text = "untouched";
-        EXPECT_EQ(CFileRepoIf::parameter_line_text(r.line, text), r.text != nullptr) << r.name;
-        EXPECT_EQ(text, r.text != nullptr ? r.text : "untouched") << r.name;
+        EXPECT_EQ(CFileRepoIf::parameter_line_text(line, text), expected != nullptr) << name;
+        EXPECT_EQ(text, expected != nullptr ? expected : "untouched") << name;
     }
 }
 
@@ -63,12 +62,8 @@ TEST(ScriptHeader, IsCheckedWithItsMessage) {
     LanguageGuard english(1);
     TempDir tmp;
     const std::string script = "[VELT AG, Script ZEP Language]\n";
-    const struct {
-        const char* name;
-        std::string text;
-        const char* code;    // null: the file is not loaded
-        std::string message; // shown before the file name
-    } rows[] = {
+    // name, file text, type code read (null: the file is not loaded), message before the name
+    const std::tuple<const char*, std::string, const char*, std::string> rows[] = {
         {"blanks_and_comment",
          script + "[ZEP_Type_Target]\n  Version=2 ;v\n\tType=200  ; other\nType=300\n", "200", ""},
         {"type_in_another_section_does_not_count",
@@ -76,15 +71,14 @@ TEST(ScriptHeader, IsCheckedWithItsMessage) {
         {"no_target", script + "[Parameter]\nH0B=5\n", nullptr, warn(20, 1)},
         {"not_a_script", "[ZEP_Type_Target]\nType=100\n", nullptr, err(11, 1)},
         {"binary", std::string("\0\x01[\xff\n\0]", 7), nullptr, err(11, 1)},
-        {"missing", "", nullptr, err(11, 1)},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        const std::string path = r.text.empty() ? tmp.file("none") : tmp.write("h.slp", r.text);
+        {"missing", "", nullptr, err(11, 1)}};
+    for (const auto& [name, text, type, message] : rows) {
+        SCOPED_TRACE(name);
+        const std::string path = text.empty() ? tmp.file("none") : tmp.write("h.slp", text);
         GwString code = "kept";
-        EXPECT_EQ(CFileRepoIf::check_script_header(path, code), r.code != nullptr);
-        EXPECT_EQ(code, r.code != nullptr ? r.code : "kept");
-        EXPECT_EQ(last_text(), r.code != nullptr ? "<nothing shown>" : r.message + path);
+        EXPECT_EQ(CFileRepoIf::check_script_header(path, code), type != nullptr);
+        EXPECT_EQ(code, type != nullptr ? type : "kept");
+        EXPECT_EQ(last_text(), type != nullptr ? "<nothing shown>" : message + path);
         GwScriptedAnswers::reset();
     }
     GwString code;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // Each cutting rule once: a prefix that begins a later one (A before AB), hex texts, a quoted
@@ -49,10 +51,7 @@ using Pairs = std::vector<std::string>;
 
 TEST(DataLine, SplitsByTheCuttingRules) {
     const Repo repo = repo_from(kLineProfile);
-    const struct {
-        const char *name, *group, *line;
-        Pairs pairs;
-    } rows[] = {
+    const std::tuple<const char*, const char*, const char*, Pairs> rows[] = {
         {"fixed_widths", "G1", "3G1A12AB345", {"G1A=12", "G1A=B3"}},
         {"earlier_prefix_wins_over_longer", "G1", "3G1AB7", {"G1A=B7"}},
         {"response_code_is_not_looked_at", "G1", "XG1A12", {"G1A=12"}},
@@ -72,12 +71,9 @@ TEST(DataLine, SplitsByTheCuttingRules) {
         {"unnamed_parameter_is_the_first_field", "UN", "3UN12X5", {"UNNONAME=12", "UNX=5"}},
         {"unnamed_parameter_only_first", "UN", "3UNX512", {"UNX=5"}},
         {"negative_length_takes_nothing", "NG", "3NGQR1", {"NGQ=", "NGR=1"}},
-        {"empty_line", "G1", "", {}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(ParserProbe().split(repo.get(), row.group, row.line), row.pairs);
-    }
+        {"empty_line", "G1", "", {}}};
+    for (const auto& [name, group, line, pairs] : rows)
+        EXPECT_EQ(ParserProbe().split(repo.get(), group, line), pairs) << name;
     // The current names must be the group's: with another group's list nothing is known.
     ParserProbe parser;
     EXPECT_EQ(parser.select_group(repo.get(), "Nope"), 0);
@@ -86,17 +82,14 @@ TEST(DataLine, SplitsByTheCuttingRules) {
 }
 
 TEST(TextHelpers, PrefixesAndStripping) {
-    const struct {
-        const char *name, *parameter, *group, *prefix;
-    } prefixes[] = {
+    const char* const prefixes[][4] = {
         {"plain", "Code1Len", "Code1", "Len"},
         {"exactly_noname_is_empty", "G1NONAME", "G1", ""},
         {"noname_start_loses_six", "G1NONAMEX", "G1", "X"},
         {"noname_inside_loses_the_first_six_anyway", "G1ABNONAME", "G1", "ME"},
-        {"group_longer_than_name", "G1AB", "Group1", ""},
-    };
-    for (const auto& row : prefixes)
-        EXPECT_EQ(CParser::RemoveGroupID(row.parameter, row.group), row.prefix) << row.name;
+        {"group_longer_than_name", "G1AB", "Group1", ""}};
+    for (const auto& [name, parameter, group, prefix] : prefixes)
+        EXPECT_EQ(CParser::RemoveGroupID(parameter, group), prefix) << name;
     // The data-line rule drops leading "00" pairs, never a lone "0".
     EXPECT_EQ(CParser::strip_string_front("0000120000", "00"), "120000");
     EXPECT_EQ(CParser::strip_string_front("000", "00") + CParser::strip_string_front("00", ""),
@@ -104,22 +97,17 @@ TEST(TextHelpers, PrefixesAndStripping) {
 }
 
 TEST(TranslateType, FirstMatchingRowOfTheTable) {
-    const struct {
-        const char* text;
-        unsigned from, to;
-        const char* result;
-    } rows[] = {
+    // text, column from, column to, result
+    const std::tuple<const char*, unsigned, unsigned, const char*> rows[] = {
         {"ZEP RV-4400 V1.02", 0, 2, "ZEP100"},
         {"type ?? unknown", 0, 2, "ZEP???"},
         {"Scanner XY-1", 0, 2, ""},
         {"RV-4400", 7, 1, "100"},
         {"100", 1, 0, "RV-4400"},
         {"ZEP100X", 2, 1, ""},
-        {"ZEP100", 2, 9, "RV-4400"},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(CParser::TranslateType(r.text, r.from, r.to), r.result)
-            << r.text << " " << r.from << "->" << r.to;
+        {"ZEP100", 2, 9, "RV-4400"}};
+    for (const auto& [text, from, to, result] : rows)
+        EXPECT_EQ(CParser::TranslateType(text, from, to), result) << text << " " << from << to;
     // A damaged row is written back by every construction.
     CParser::m_asoZep[2].type_name = "broken";
     CParser parser;
@@ -132,11 +120,7 @@ TEST(TemplateLine, FillsTheFirstPlaceholder) {
     const Repo repo = zep100_repo();
     ASSERT_EQ(repo->set_value("DCI", "750", 0), 1);
     ASSERT_EQ(repo->set_prf_value("DCI", "1234", 0), 1);
-    const struct {
-        const char *name, *line;
-        int form;
-        const char* result;
-    } rows[] = {
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
         {"comparison_for_form_one_and_above", "DCI=$$DCI", 7, "DCI=1234"},
         {"text_after_the_name_stays", "[$$DCI] ms", 0, "[0750] ms"},
         {"only_the_first_is_expanded", "$$DCI $$DCC", 0, "0750 $$DCC"},
@@ -145,12 +129,10 @@ TEST(TemplateLine, FillsTheFirstPlaceholder) {
         {"type_drops_the_rest", "Type=$$Type ; code", 0, "Type=100"},
         {"created_by_quotes_the_comment", "; by $$Created_by x", 0, "; by 'c:\\tpl'"},
         {"from_names_the_version", "; $$From", 0, "; ZEP Setup V2.0.1"},
-        {"special_key_by_its_beginning", "$$Typewriter", 0, "100"},
-    };
+        {"special_key_by_its_beginning", "$$Typewriter", 0, "100"}};
     CParser parser;
-    for (const auto& r : rows)
-        EXPECT_EQ(parser.instantiate_line(repo.get(), r.line, "c:\\tpl", r.form), r.result)
-            << r.name;
+    for (const auto& [name, line, form, result] : rows)
+        EXPECT_EQ(parser.instantiate_line(repo.get(), line, "c:\\tpl", form), result) << name;
     EXPECT_EQ(parser.instantiate_line(nullptr, "A=$$DCI", "", 0), "A=$$DCI");
     // zepmain's version text brings its own "V".
     CInitMgr::m_sZEPVersionNbr = "V 1.1 - 64 Bit";

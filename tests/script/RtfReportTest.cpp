@@ -97,24 +97,24 @@ TEST(Zep100Rtf, IsWellFormedAndHoldsTheValuesInEveryLanguageAndState) {
     }
 }
 
-TEST_F(RtfReport, ValuesBeyondAsciiAndBracesAreEscaped) {
+// Runs in turn on one repository: each starts with output on, whatever the last left.
+TEST_F(RtfReport, EscapesEmptyLinesAndHostileTemplateLines) {
     m_repo->set_value("CVI", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xFF \xF8\x80", 1);
-    EXPECT_EQ(export_with("{\\rtf1 [$$CVI ]\\par\n}\n"),
-              "{\\rtf1 [\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff \\'f8\\'80]\\par\n}\n");
-}
-
-TEST_F(RtfReport, EmptyResultsGiveEmptyLinesAndEachRunStartsWithOutputOn) {
     m_repo->set_value("H0E", "", 1);
-    EXPECT_EQ(export_with("{\\rtf1\n$$H0E\n\n$$IF(H0B|9)\nhidden\n"), "{\\rtf1\n\n\n\n\n");
-    EXPECT_EQ(export_with("shown\n"), "shown\n");
-}
-
-TEST_F(RtfReport, HostileTemplateLinesAreCutAndPrintedVerbatim) {
     const std::string decode = "$$DECODE(H0B|" + std::string(3000, '5') + "|x|y)";
-    EXPECT_EQ(export_with(decode + "\n" + std::string(4000, '(') + "\n" + std::string(999, '$') +
-                          "\n$$INDEX(CVI|-2147483648|2147483647)\n$$IF(H0B|9)\nhidden\n"),
-              decode.substr(0, 1023) + "\n" + std::string(1023, '(') + "\n" +
-                  std::string(999, '$') + "\n\n\n\n");
+    // Beyond ASCII: Unicode escapes (UTF-16, signed), a stray byte as hex.
+    const std::string cvi = "\\u233?t\\u233? \\u8364? \\u-10179?\\u-8704? \\'ff \\'f8\\'80";
+    const std::pair<std::string, std::string> rows[] = {
+        {"{\\rtf1 [$$CVI ]\\par\n}\n", "{\\rtf1 [" + cvi + "]\\par\n}\n"},
+        {"{\\rtf1\n$$H0E\n\n$$IF(H0B|9)\nhidden\n", "{\\rtf1\n\n\n\n\n"}, // empty results
+        {"shown\n", "shown\n"},
+        // Cut at 1023 characters, printed verbatim; extreme bounds clamp to the whole value.
+        {decode + "\n" + std::string(4000, '(') + "\n" + std::string(999, '$') +
+             "\n$$INDEX(CVI|-2147483648|2147483647)\n$$IF(H0B|9)\nhidden\n",
+         decode.substr(0, 1023) + "\n" + std::string(1023, '(') + "\n" + std::string(999, '$') +
+             "\n" + cvi + "\n\n\n"}};
+    for (const auto& [tpl, rtf] : rows)
+        EXPECT_EQ(export_with(tpl), rtf) << tpl.substr(0, 40);
 }
 
 // A failed write: SaveFailureTest.
@@ -138,17 +138,15 @@ TEST(RtfFileName, TheLastPathComponentDecidesTheExtension) {
     LanguageGuard english(1);
     EwRepository* none = nullptr;
     CScriptPrintMgr mgr(none);
-    const struct {
-        const char *name, *chosen, *result;
-    } rows[] = {
+    const char* const rows[][3] = {
+        // name, file chosen, file name given
         {"dot_only_in_directory", "c:\\rep.d\\line4", "c:\\rep.d\\line4.RTF"},
         {"last_dot_is_the_extension", "c:\\r.d\\a.b.txt", "c:\\r.d\\a.b.RTF"},
         {"hidden_name", "c:\\rep\\.line4", "c:\\rep\\.line4.RTF"},
-        {"slashes", "/home/u.x/line4", "/home/u.x/line4.RTF"},
-    };
-    for (const auto& r : rows) {
-        GwScriptedAnswers::choose_file(r.chosen);
-        EXPECT_EQ(mgr.check_filename_rtf(nullptr), r.result) << r.name;
+        {"slashes", "/home/u.x/line4", "/home/u.x/line4.RTF"}};
+    for (const auto& [name, chosen, result] : rows) {
+        GwScriptedAnswers::choose_file(chosen);
+        EXPECT_EQ(mgr.check_filename_rtf(nullptr), result) << name;
     }
     EXPECT_EQ(last_file_request(), warn(47) + "|*.rtf|.|1");
     GwScriptedAnswers::cancel_file();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -42,11 +44,7 @@ protected:
 } // namespace
 
 TEST_F(Report, EveryTokenGivesItsOutput) {
-    const struct {
-        const char* name;
-        const char* line;
-        std::string output;
-    } rows[] = {
+    const std::tuple<const char*, const char*, std::string> rows[] = {
         {"text_and_comment", "Plain (a|b) ; b $$DCI", "Plain (a|b) ; b $$DCI"},
         {"parameter_consumes_one_blank", "Rate $$DCI  ms", "Rate 0500 ms"},
         {"key_ends_at_next_key_or_semicolon", "$$DCI$$DCC;c", "05002;c"},
@@ -73,10 +71,9 @@ TEST_F(Report, EveryTokenGivesItsOutput) {
         {"unknown_parameter_verbatim", "x $$NOPE y", "x $$NOPE y"},
         {"empty_key_and_single_dollars", "$$ a$b$", "$$ a$b$"},
         {"special_key_consumes_one_blank", "by $$Created_by  now", "by 'tpl' now"},
-        {"empty_line_is_the_marker", "", kMarker},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(line(r.line), r.output) << r.name;
+        {"empty_line_is_the_marker", "", kMarker}};
+    for (const auto& [name, text, output] : rows)
+        EXPECT_EQ(line(text), output) << name;
     EXPECT_EQ(lines({"$$H0B", "$$DECODE(H0B|6|fast|slow)", "[$$CVI ]"}),
               Lines({"5", "slow", "[xABy]"}));
     // Form 1 reads the comparison values.

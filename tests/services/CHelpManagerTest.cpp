@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,22 +49,18 @@ protected:
 };
 
 TEST_F(CHelpManagerTest, OpensThePageOrTheStartPageInTheChosenBrowser) {
-    struct Row {
-        const char* help_dir;
-        const char* asked;
-        const char* opened; // below help/
-    };
-    int run = 0;
-    for (const Row& row : {Row{"help\\ZEP100\\engl\\", "reading.htm", "ZEP100/engl/reading.htm"},
-                           Row{"help\\ZEP100\\engl\\", "READING.HTM", "ZEP100/engl/reading.htm"},
-                           Row{"help\\ZEP100\\engl\\", "gone.htm", "ZEP100/engl/home.htm"},
-                           Row{"help\\ZEP100\\deut\\", "reading.htm", "ZEP100/deut/reading.htm"},
-                           Row{"", "", "engl/home.htm"}}) { // no help directory: English
+    int run = 0; // help directory, page asked for, page opened below help/
+    for (const auto& [help_dir, asked, opened] :
+         {std::tuple{"help\\ZEP100\\engl\\", "reading.htm", "ZEP100/engl/reading.htm"},
+          {"help\\ZEP100\\engl\\", "READING.HTM", "ZEP100/engl/reading.htm"},
+          {"help\\ZEP100\\engl\\", "gone.htm", "ZEP100/engl/home.htm"},
+          {"help\\ZEP100\\deut\\", "reading.htm", "ZEP100/deut/reading.htm"},
+          {"", "", "engl/home.htm"}}) { // no help directory: English
         FakeProgram chosen(program, "browser" + std::to_string(++run));
-        CHelpManager::HelpSubDir = row.help_dir;
+        CHelpManager::HelpSubDir = help_dir;
         CHelpManager::HtmlBrowser = chosen.path().c_str();
-        EXPECT_EQ(CHelpManager::ContextHelp(nullptr, nullptr, GwUD(row.asked)), 1);
-        EXPECT_EQ(chosen.arguments(), page(row.opened)) << row.asked;
+        EXPECT_EQ(CHelpManager::ContextHelp(nullptr, nullptr, GwUD(asked)), 1);
+        EXPECT_EQ(chosen.arguments(), page(opened)) << asked;
     }
     EXPECT_EQ(GwScriptedAnswers::shown().size(), 0u);
 }

@@ -20,51 +20,35 @@ TEST(CUtilsTables, HoldTheMnemonicsAndCodesIndexAligned) {
     EXPECT_EQ(CUtils::Comp_Str[21].str() + CUtils::Comp_Str[32].str(), "NACSPC");
 }
 
-namespace {
-
-struct ConvCase {
-    const char* name;
-    GwString (*convert)(const GwString&);
-    const char* in;
-    const char* out;
-};
-
-void PrintTo(const ConvCase& c, std::ostream* os) {
-    *os << c.name;
+// Each row names its case; helpers bring the conversions with more arguments to one text.
+TEST(CUtils, Converts) {
+    using Convert = GwString (*)(const GwString&);
+    const Convert token_count = [](const GwString& t) {
+        return GwString(CUtils::TokenCount(t, " "));
+    };
+    const Convert range2 = [](const GwString& t) { return CUtils::ExtractRange(t, 2); };
+    const Convert pad_to_3 = [](const GwString& t) {
+        return CUtils::PadLeft(t, 3) + "|" + CUtils::PadRight(t, 3, '_');
+    };
+    const struct {
+        const char* name;
+        Convert convert;
+        const char *in, *out;
+    } rows[] = {{"Token2HexNakIsSpeltNac", CUtils::Token2Hex, "NAK", "NAK"},
+                {"Token2HexSignedByte", CUtils::Token2Hex, "\xE9", "FFFFFFE9"},
+                {"Hex2TokenTilde", CUtils::Hex2Token, "7E", "~"},
+                {"Hex2TokenFirstPrintable", CUtils::Hex2Token, "21", "!"},
+                {"Hex2TokenAbove", CUtils::Hex2Token, "80", "80"},
+                {"Hex2Int", CUtils::Hex2Int, "1B", "27"},
+                {"Hex2IntSigned", CUtils::Hex2Int, "FFFFFFFF", "-1"},
+                {"TokenCountTrailingBlank", token_count, "CR ", "2"},
+                {"RangeSecondReread", range2, "3-007", "03-07"},
+                {"RangeThirdDropped", range2, "1-2-3", "01-02"},
+                {"RangeLeadingDash", range2, "-4", "00-04"},
+                {"LeadingWhitespace", CUtils::EraseLeadingWhitespace, "  \tab c ", "ab c "},
+                {"TrailingWhitespace", CUtils::EraseTrailingWhitespace, " ab c \t ", " ab c"},
+                {"Pad", pad_to_3, "7", "007|7__"},
+                {"PadNeverShortens", pad_to_3, "1234", "1234|1234"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.convert(row.in), row.out) << row.name;
 }
-
-GwString token_count(const GwString& text) {
-    return GwString(CUtils::TokenCount(text, " "));
-}
-GwString range2(const GwString& text) {
-    return CUtils::ExtractRange(text, 2);
-}
-GwString pad_to_3(const GwString& text) {
-    return CUtils::PadLeft(text, 3) + "|" + CUtils::PadRight(text, 3, '_');
-}
-
-} // namespace
-
-class CUtilsConversion : public testing::TestWithParam<ConvCase> {};
-TEST_P(CUtilsConversion, Converts) {
-    EXPECT_EQ(GetParam().convert(GetParam().in), GetParam().out);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CUtilsConversion,
-    testing::Values(
-        ConvCase{"Token2HexNakIsSpeltNac", CUtils::Token2Hex, "NAK", "NAK"},
-        ConvCase{"Token2HexSignedByte", CUtils::Token2Hex, "\xE9", "FFFFFFE9"},
-        ConvCase{"Hex2TokenTilde", CUtils::Hex2Token, "7E", "~"},
-        ConvCase{"Hex2TokenFirstPrintable", CUtils::Hex2Token, "21", "!"},
-        ConvCase{"Hex2TokenAbove", CUtils::Hex2Token, "80", "80"},
-        ConvCase{"Hex2Int", CUtils::Hex2Int, "1B", "27"},
-        ConvCase{"Hex2IntSigned", CUtils::Hex2Int, "FFFFFFFF", "-1"},
-        ConvCase{"TokenCountTrailingBlank", token_count, "CR ", "2"},
-        ConvCase{"RangeSecondReread", range2, "3-007", "03-07"},
-        ConvCase{"RangeThirdDropped", range2, "1-2-3", "01-02"},
-        ConvCase{"RangeLeadingDash", range2, "-4", "00-04"},
-        ConvCase{"LeadingWhitespace", CUtils::EraseLeadingWhitespace, "  \tab c ", "ab c "},
-        ConvCase{"TrailingWhitespace", CUtils::EraseTrailingWhitespace, " ab c \t ", " ab c"},
-        ConvCase{"Pad", pad_to_3, "7", "007|7__"},
-        ConvCase{"PadNeverShortens", pad_to_3, "1234", "1234|1234"}),
-    [](const testing::TestParamInfo<ConvCase>& row) { return std::string(row.param.name); });

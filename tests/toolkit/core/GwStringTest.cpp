@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(GwString, ComparesAndFindsByBytes) {
     EXPECT_EQ(GwString(static_cast<const char*>(nullptr)) + GwString('x', -2), "");
     EXPECT_EQ(GwString("b").compare("abc") - GwString("ab").compare("abc"), 2);
@@ -23,17 +25,15 @@ TEST(GwString, ComparesAndFindsByBytes) {
 }
 
 TEST(GwString, RangesIndexesAndRemovalStayInsideTheText) {
-    const struct {
-        int from, to;
-        const char* substring;
-        const char* removed;
-    } rows[] = {{0, 5, "abcdef", ""},  {1, 3, "bcd", "aef"},   {2, 2, "c", "abdef"},
-                {4, 99, "ef", "abcd"}, {-3, 1, "ab", "cdef"},  {3, 1, "", "abcdef"},
-                {6, 9, "", "abcdef"},  {-5, -1, "", "abcdef"}, {0, -1, "", "abcdef"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.from << ".." << row.to);
-        EXPECT_EQ(GwString("abcdef")(row.from, row.to), row.substring);
-        EXPECT_EQ(GwString("abcdef").remove(row.from, row.to), row.removed);
+    // from, to, substring, the text with the range removed
+    const std::tuple<int, int, const char*, const char*> rows[] = {
+        {0, 5, "abcdef", ""},  {1, 3, "bcd", "aef"},   {2, 2, "c", "abdef"},
+        {4, 99, "ef", "abcd"}, {-3, 1, "ab", "cdef"},  {3, 1, "", "abcdef"},
+        {6, 9, "", "abcdef"},  {-5, -1, "", "abcdef"}, {0, -1, "", "abcdef"}};
+    for (const auto& [from, to, substring, removed] : rows) {
+        SCOPED_TRACE(testing::Message() << from << ".." << to);
+        EXPECT_EQ(GwString("abcdef")(from, to), substring);
+        EXPECT_EQ(GwString("abcdef").remove(from, to), removed);
     }
     const GwString s("ab");
     EXPECT_EQ(s[2] + s[-1] + GwString()[0], 0);

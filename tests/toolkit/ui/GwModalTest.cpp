@@ -1,11 +1,15 @@
-// Modal runs in nested event loops, timers inside them and the end of a run. The wait for
-// events that the serial driver uses is exercised by every driver test.
+// Modal runs in nested event loops, timers inside them and the end of a run, and the message
+// box's text. The wait for events that the serial driver uses is exercised by every driver test;
+// button sets, the code of each button and the result of a box nobody answers are the message
+// handler's tests (they read the buttons as shown).
 #include "EventWait.h"
 #include "GwEventLoop.h"
 #include "GwMessageBox.h"
 #include "GwScriptedAnswers.h"
 #include "UiFixture.h"
 
+#include <QDialog>
+#include <QLabel>
 #include <QWidget>
 
 #include <memory>
@@ -71,6 +75,14 @@ TEST_F(GwModalTest, AMessageBoxRunsInsideARunningDialog) {
         d->hide();
     });
     EXPECT_EQ(dialog->go(), GwMB_RESULT_YES);
+}
+
+TEST(GwMessageBox, TextIsPlainWithItsLineBreaks) {
+    GwMessageBox box(nullptr, "Received <STX>abc<ETX>\nsecond line", "T", GwMB_OK);
+    auto* label = box.dialog()->findChild<QLabel*>("GwMB_TEXT");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.text(), "Received <STX>abc<ETX>\nsecond line");
 }
 
 TEST_F(GwModalTest, ADialogNobodyAnswersEndsAfterTheTimeOutAsCancel) {
