@@ -67,9 +67,9 @@ protected:
 // The terminal talks on the program's connection and gives the driver back; the connection
 // still serves the scanner commands.
 TEST_F(FrameTransfer, TheTerminalAndAnUploadShareTheConnection) {
-    reset_sim("delay=0;wire=off");
     std::vector<GwString> exchange;
     GwScriptedAnswers::on_dialog("DlgTerminal", [&exchange](GwCore* terminal) {
+        ASSERT_EQ(g_pcoDriver->GetMode(), 3); // taken over when shown, before a click
         terminal->child("W0")->click();
         GwCore* list = terminal->child("LIST");
         WaitFor([list]() { return list->item_count() >= 2; }, 5000);

@@ -692,8 +692,10 @@ int GwCore::go() {
     const Qt::WindowModality before = w->windowModality();
     if (window && !w->isVisible())
         w->setWindowModality(Qt::ApplicationModal);
-    GwScriptedAnswers::modal_started(this);
     w->show();
+    // Scripted answers act like a user: on a window that has finished appearing, so not
+    // inside a wait of its show callback (the terminal's first exchange, for one).
+    GwScriptedAnswers::modal_started(this);
     if (run.alive && w->isVisible())
         run.loop.exec();
     if (!run.alive) {
