@@ -23,7 +23,8 @@
 // Answers of one kind are used in the order they were queued; a dialog answer with an id is
 // used only by the dialog of that id (a resource name, "Welcome Dialog"), one without an id by
 // the next dialog. A box answer that names no button of the box is not used: the box gets its
-// neutral code and counts as unanswered.
+// neutral code and counts as unanswered. A modal window is answered once it has appeared, that
+// is after its show callback has returned.
 #pragma once
 
 #include "GwString.h"
