@@ -39,12 +39,12 @@ int CSimPort::precise_wake(long long ns) {
 #if defined(__linux__)
     if (m_iWakeFd < 0)
         return 0;
-    itimerspec spec{};
+    itimerspec due{};
     if (ns >= 0) {
-        spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000LL);
-        spec.it_value.tv_nsec = static_cast<long>(std::max(ns % 1000000000LL, 1LL));
+        due.it_value.tv_sec = static_cast<time_t>(ns / 1000000000LL);
+        due.it_value.tv_nsec = static_cast<long>(std::max(ns % 1000000000LL, 1LL));
     }
-    timerfd_settime(m_iWakeFd, 0, &spec, nullptr);
+    timerfd_settime(m_iWakeFd, 0, &due, nullptr);
     return 1;
 #else
     (void)ns;
