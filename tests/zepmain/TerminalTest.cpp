@@ -207,16 +207,11 @@ TEST_F(TerminalTest, ListRuleAndLogFile) {
 
 // The whole session against a scanner: the reply to "WUC" kept at opening, replies shown,
 // evaluation polls "A0" once a second and ending it sends the kept reply back, the history of
-// commands, copying, and closing gives the driver back in synchronous mode.
-class TerminalSession : public TerminalTest, public testing::WithParamInterface<bool> {};
-
-TEST_P(TerminalSession, AgainstTheScanner) {
+// commands, copying, and closing gives the driver back in synchronous mode. Against zepsim on a
+// pseudo-terminal (the in-process scanner: FrameTransfer.TheTerminalAndAnUploadShareTheConnection).
+TEST_F(TerminalTest, SessionAgainstZepsim) {
     Zepsim zepsim;
-    std::string port = "SIM";
-    if (GetParam())
-        port = zepsim.start({"--options", "wire=off;delay=0"});
-    else
-        reset_sim("wire=off;delay=0");
+    const std::string port = zepsim.start({"--options", "wire=off;delay=0"});
     ASSERT_FALSE(port.empty());
     open(port);
     EXPECT_EQ((*m_driver)->GetMode() + (*m_driver)->IsEnabled(), 3 + 1);
@@ -255,8 +250,5 @@ TEST_P(TerminalSession, AgainstTheScanner) {
     EXPECT_EQ((*m_driver)->GetMode(), 1);
     EXPECT_EQ((*m_driver)->WriteReadFramed("WUC").str(), "UC0") << "closing ended evaluation";
 }
-
-INSTANTIATE_TEST_SUITE_P(Scanner, TerminalSession, testing::Values(false, true),
-                         [](const auto& p) { return p.param ? "Zepsim" : "InProcess"; });
 
 } // namespace

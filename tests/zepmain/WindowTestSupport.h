@@ -204,8 +204,7 @@ public:
     FrameUnderTest& operator=(const FrameUnderTest&) = delete;
 
     // Shows the main window and waits until its start-up is done.
-    void start(const GwString& start_file = GwString()) {
-        m_pFrame->SetStartFile(start_file);
+    void start() {
         main->show();
         EXPECT_TRUE(WaitFor([this]() { return m_pFrame->StartedUp() != 0; }));
     }
