@@ -1,10 +1,9 @@
-// The control binding framework on controls built in the test: what the choice controls show
-// for a value outside their items, attaching wrappers, and finding a window's manager. Check
-// boxes and edit fields, and every value a repository holds, go through the controls in
+// The control binding framework on controls built in the test: what the choice lists show for a
+// value outside their items, attaching wrappers, and finding a window's manager. Check boxes,
+// radio groups and edit fields, and every value a repository holds, go through the controls in
 // Zep100Dialog.EveryValueGoesThroughItsControlUnchanged.
 #include "EwComboBox.h"
 #include "EwDialogSatz.h"
-#include "EwRadioCont.h"
 #include "EwSpinButton.h"
 #include "GwCore.h"
 #include "GwSpinBox.h"
@@ -14,7 +13,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -67,34 +65,6 @@ TEST(Binding, ChoiceListsShowItemsOnlyAndReadBlankAsEmpty) {
                 EXPECT_EQ(control->text(), " ");
             }
         }
-    }
-}
-
-// An unknown value checks no button (none shown before may linger); blank checks BLANK.
-TEST(Binding, RadioGroupChecksTheButtonOfTheValue) {
-    struct Row {
-        const char* value;
-        int result;
-        const char* checked; // id of the checked button, "" for none
-        const char* read;
-    };
-    const Row rows[] = {
-        {"A", 1, "A", "A"}, {"", 1, "BLANK", ""}, {" ", 1, "BLANK", ""}, {"Y", 0, "", ""}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string("value \"") + row.value + "\"");
-        QWidget top;
-        auto* box = named<QGroupBox>(&top, "DCL");
-        for (const char* id : {"A", "B", "BLANK"})
-            named<QRadioButton>(box, id);
-        EwRadioCont radio;
-        ASSERT_EQ(radio.Attach(GwCore::of(box)), 1);
-        radio.ShowValue("B");
-        EXPECT_EQ(radio.ShowValue(row.value), row.result);
-        std::string checked;
-        for (GwCore* b : GwCore::of(box)->children())
-            checked += b->value() != 0 ? b->id().str() : "";
-        EXPECT_EQ(checked, row.checked);
-        EXPECT_EQ(radio.GetValue(), row.read);
     }
 }
 

@@ -3,7 +3,6 @@
 // layout as the program loads it in English, German and French: every parameter has exactly
 // one control and values go through the controls unchanged. An edit changes exactly its
 // parameter or is put back; the frame tests edit through the same callbacks.
-#include "CHelpManager.h"
 #include "DynGwStringPtrArray.h"
 #include "EwCtrlVw.h"
 #include "EwPage.h"
@@ -309,12 +308,6 @@ TEST_P(Zep100Dialog, EveryParameterHasExactlyOneLabelledControl) {
     for (const GwString& name : parameters_of(*repo))
         EXPECT_EQ(controls[name.str()], 1) << name.str();
     EXPECT_EQ(controls.size(), 141u);
-
-    // The variables the program reads when the type is chosen.
-    CInitMgr::set_scanner_specific_variables(dialog.window());
-    EXPECT_EQ(CInitMgr::SelectedScanner() + "|" + CInitMgr::GetValidSWVersion(), "RV-4400|V2.13");
-    EXPECT_TRUE(CHelpManager::HelpSubDir.begins_with("help\\ZEP100\\"));
-    CInitMgr::reset_scanner_specific_variables();
 
     // Each page has a help button whose page exists in the language.
     const std::string help =

@@ -141,8 +141,8 @@ TEST_F(FrameTransfer, EachDownloadMode) {
     const Strings refused = {E::error_msg(61, 1).str() + "DCI: 900 / 500",
                              E::error_msg(66, 0).str()};
     const Row rows[] = {
+        // send and store: ProgramRun.TheWholeJobAgainstZepsimOnAPseudoTerminal
         {"send", "", "ID_MODE0", true, false, {sent}},
-        {"send and store", "", "ID_MODE1", true, true, {sent + store}},
         {"verify and store", "", "ID_MODE2", true, true, {E::warning(72, 0).str() + store}},
         {"verify fails", "refuse=DCI", "ID_MODE2", false, false, refused},
     };

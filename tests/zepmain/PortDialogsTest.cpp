@@ -103,72 +103,44 @@ TEST_F(PortDialogs, ComParameterShowsAndStores) {
     EXPECT_EQ(CInitMgr::m_sComID.str(), "/dev/ttyACM0");
 }
 
-// --- Auto Baud Detect ----------------------------------------------------------------------
-
-class AutoBaudDialog : public PortDialogs {
-protected:
-    void SetUp() override {
-        CAutoBaudDetect::SetProbeTimeoutHook([this](int) {
-            if (++m_probes == m_stopAt)
-                QTimer::singleShot(0, [this] { m_window->child("ID_BUTTON")->click(); });
-            return 15;
-        });
-    }
-    void TearDown() override {
-        m_dialog.reset();
-        CAutoBaudDetect::SetProbeTimeoutHook({});
-        CSimPort::ResetDevice();
-    }
-    // Builds the dialog (with the settings stored now) and runs it with action; its result.
-    int run(const std::function<void()>& action) {
-        m_dialog = std::make_unique<CAutoBaudDlgMgr>("Auto Baud Detect", ProgramWindows::file(),
-                                                     ZepCallbackTable(), nullptr);
-        m_window = m_dialog->Window();
-        GwScriptedAnswers::on_dialog("Auto Baud Detect", [action](GwCore*) { action(); });
-        return m_window->go();
-    }
-    // Waits until a detection (it starts by itself) has returned: the bar full and the port
-    // group usable again. The state and button texts.
-    Strings wait_detected() const {
-        EXPECT_TRUE(WaitFor([this] {
-            return m_window->child("ID_PROGRESS")->slider_value() == 84.0 &&
-                   m_window->child("COMID")->is_enabled() &&
-                   m_dialog->State() != CAutoBaudDlgMgr::kDetecting;
-        }));
-        return {m_window->child("ID_STATE")->text().str(),
-                m_window->child("ID_BUTTON")->text().str()};
-    }
-    static Strings texts(unsigned state, unsigned button) {
-        return {CErrorHandler::warning(state, 0).str(), CErrorHandler::warning(button, 0).str()};
-    }
-
-    TestDriver m_driver;
-    std::unique_ptr<CAutoBaudDlgMgr> m_dialog;
-    GwCore* m_window = nullptr;
-    int m_probes = 0;
-    int m_stopAt = 0;
-};
-
-// The button stops a detection (idle texts, the port group usable again) and starts it
-// again; Cancel after a success stores nothing, not even the port that was tried.
-TEST_F(AutoBaudDialog, StopRestartAndCancel) {
+// "Auto Baud Detect" starts by itself. Its button stops a detection (idle texts, the port group
+// usable again) and starts it again; Cancel after a success stores nothing, not even the port
+// that was tried.
+TEST_F(PortDialogs, AutoBaudStopRestartAndCancel) {
+    TestDriver driver;
     reset_sim("300,O,7,2;wire=off;delay=0");
     store({"COM3", "9600", "N", "8", "1"});
-    m_stopAt = 10;
+    CAutoBaudDlgMgr dialog("Auto Baud Detect", ProgramWindows::file(), ZepCallbackTable(), nullptr);
+    GwCore* window = dialog.Window();
+    int probes = 0;
+    CAutoBaudDetect::SetProbeTimeoutHook([&](int) {
+        if (++probes == 10) // the button pressed during the tenth probe
+            QTimer::singleShot(0, [window] { window->child("ID_BUTTON")->click(); });
+        return 15;
+    });
     Strings stopped;
     std::string found;
-    EXPECT_EQ(run([&] {
-                  m_window->child("SIM")->click();
-                  stopped = wait_detected();
-                  m_window->child("ID_BUTTON")->click(); // start again: to the last entry
-                  found = m_dialog->Found().str();
-                  m_window->child("ID_CANCEL")->click();
-              }),
-              15);
-    EXPECT_EQ(stopped, texts(13, 57));
-    EXPECT_EQ(m_probes, 10 + 84);
+    GwScriptedAnswers::on_dialog("Auto Baud Detect", [&](GwCore*) {
+        window->child("SIM")->click();
+        EXPECT_TRUE(WaitFor([&] { // returned: the bar full, the port group usable again
+            return window->child("ID_PROGRESS")->slider_value() == 84.0 &&
+                   window->child("COMID")->is_enabled() &&
+                   dialog.State() != CAutoBaudDlgMgr::kDetecting;
+        }));
+        stopped = {window->child("ID_STATE")->text().str(),
+                   window->child("ID_BUTTON")->text().str()};
+        window->child("ID_BUTTON")->click(); // start again: to the last entry
+        found = dialog.Found().str();
+        window->child("ID_CANCEL")->click();
+    });
+    EXPECT_EQ(window->go(), 15);
+    CAutoBaudDetect::SetProbeTimeoutHook({});
+    EXPECT_EQ(stopped,
+              (Strings{CErrorHandler::warning(13, 0).str(), CErrorHandler::warning(57, 0).str()}));
+    EXPECT_EQ(probes, 10 + 84);
     EXPECT_EQ(found, "300  ,O,7,2");
     EXPECT_EQ(stored(), (Strings{"COM3", "9600", "N", "8", "1"}));
+    CSimPort::ResetDevice();
 }
 
 } // namespace
