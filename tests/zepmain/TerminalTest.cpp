@@ -1,5 +1,5 @@
-// The terminal against a scripted line (every byte written is seen, any byte can arrive),
-// against the simulated scanner in the process and against zepsim on a pseudo-terminal:
+// The terminal against a scripted line (every byte written is seen, any byte can arrive) and
+// against zepsim on a pseudo-terminal:
 // framing of typed commands, received lines as names or raw, the 200/30 list rule, the log
 // file byte for byte, evaluation mode, and the driver's mode around the terminal.
 #include "CTerminal.h"
@@ -22,7 +22,6 @@ protected:
         m_terminal.reset();
         CInitMgr::m_bLogOnlyReceive = m_saved[0];
         CInitMgr::_PromptOverwrite = m_saved[1];
-        CSimPort::ResetDevice();
     }
     // The driver on port (a scripted line unless port is given), synchronous as after a
     // connection and polling fast; then the terminal opens.
