@@ -80,9 +80,6 @@ TEST_F(FrameFiles, WritingOverAFile) {
               "Please confirm|" + CErrorHandler::warning(44, 1).str() + other + "|mb_quest");
     EXPECT_EQ(TempDir::read(other), "keep me");
     EXPECT_EQ(filename(), "");
-    GwScriptedAnswers::cancel_file();
-    t.click("SAVE");
-    EXPECT_EQ(TempDir::read(other), "keep me");
     // Accepted: written, the set's file from now on; saving it again asks nothing.
     GwScriptedAnswers::choose_file(other);
     GwScriptedAnswers::press_button("Yes");
@@ -97,14 +94,6 @@ TEST_F(FrameFiles, WritingOverAFile) {
     EXPECT_TRUE(holds(other, "DCI=1000"));
     EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(18, 1).str() + other}));
     EXPECT_EQ(t.dialog()->title(), "ZEP100 parameters [" + other + "]");
-    // With PromptOverwrite off another existing file is written without a question.
-    const std::string third = program.write("third.slp", "old");
-    CInitMgr::_PromptOverwrite = 0;
-    GwScriptedAnswers::reset();
-    GwScriptedAnswers::choose_file(third);
-    t.click("SAVE_AS");
-    EXPECT_TRUE(holds(third, "DCI=1000"));
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 1); // only "written"
 }
 
 TEST_F(FrameFiles, OpeningScripts) {
@@ -160,30 +149,6 @@ TEST_F(FrameFiles, OpeningScripts) {
     }
 }
 
-TEST(FrameRecentFiles, ShortenedPassByPassFromTheSecondComponent) {
-    struct Row {
-        const char* path;
-        const char* shown;
-    };
-    const Row rows[] = {
-        {"c:\\data\\scanners\\hall4\\line 4 - 1234.slp",
-         "c:\\data\\scanners\\hall4\\line 4 - 1234.slp"},
-        {"c:\\data\\scanners\\hall 4\\line 4 rv4400.slp",
-         "c:\\..\\scanners\\hall 4\\line 4 rv4400.slp"},
-        {"\\home\\technician\\scanners\\hall 4\\line 4 rv4400.slp",
-         "\\..\\..\\scanners\\hall 4\\line 4 rv4400.slp"},
-        {"c:\\a\\b\\a parameter file with a very long name.slp",
-         "c:\\..\\..\\a parameter file with a very long name.slp"},
-        {"no directory at all, but longer than forty characters.slp",
-         "no directory at all, but longer than forty characters.slp"},
-    };
-    ASSERT_EQ(GwString(rows[0].path).len(), 40);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.path);
-        EXPECT_EQ(CApplFrameMgr::ShortenPath(row.path), row.shown);
-    }
-}
-
 // The menus at start show the settings: three recent files (the newest first; one name holds
 // "&", one is long) and the unit. Start-up runs once.
 TEST(FrameRecentFiles, NineItemsShowTheirSlotsAndOpenTheirFiles) {
@@ -213,7 +178,7 @@ TEST(FrameRecentFiles, NineItemsShowTheirSlotsAndOpenTheirFiles) {
 
 TEST_F(FrameFiles, PrintAndRtfReports) {
     t.edit("H0E", "NO CODE");
-    // Print: the comment comes into the page header; it is offered again next time.
+    // Print: the comment comes into the page header and is kept for the next print.
     const std::string pdf = file("report.pdf");
     GwScriptedAnswers::on_dialog("Printer Comment", [](GwCore* dialog) {
         dialog->child("ID_COMMENT")->set_text("Hall 4, line 2");
@@ -229,15 +194,6 @@ TEST_F(FrameFiles, PrintAndRtfReports) {
     EXPECT_NE(printed.find("Hall 4, line 2"), std::string::npos) << printed;
     EXPECT_NE(printed.find("NO CODE"), std::string::npos) << printed;
     EXPECT_EQ(t.frame().PrinterComment(), "Hall 4, line 2");
-    // Cancel in the comment dialog prints nothing.
-    GwString offered;
-    GwScriptedAnswers::on_dialog("Printer Comment", [&offered](GwCore* dialog) {
-        offered = dialog->child("ID_COMMENT")->text();
-        dialog->child("ID_CANCEL")->click();
-    });
-    t.click("PRINT");
-    EXPECT_EQ(offered, "Hall 4, line 2");
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Printer), 1);
 
     // RTF: the name gets its extension, the file the value.
     GwScriptedAnswers::choose_file(file("report"));

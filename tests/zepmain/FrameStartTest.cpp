@@ -1,6 +1,6 @@
 // The main window's start-up and the scanner-type switch: what a technician sees at start with
-// and without a scanner, a start file, the welcome dialog, and switching types that are
-// incomplete or broken.
+// and without a scanner, the welcome dialog, and switching types that are incomplete or broken
+// (a start file: ProgramRun.TheWholeJobAgainstZepsimOnAPseudoTerminal).
 #include "GwPath.h"
 #include "WindowTestSupport.h"
 #include "ZepProgram.h"
@@ -28,30 +28,6 @@ TEST(FrameStart, WithoutAnAnsweringScannerTheTypeUsedLastOrNoneIsSelected) {
         EXPECT_TRUE(box_texts().empty());
         EXPECT_EQ(t.transfer().IsConnected(), 0);
     }
-}
-
-TEST(FrameStart, AStartFileIsLoadedBeforeAnyConnectionAttempt) {
-    ProgramDir program;
-    GwString script;
-    {
-        // A script of the ZEP100 with one value changed, written as the program writes it.
-        FrameUnderTest writer(program);
-        writer.start_with_zep100();
-        writer.edit("DCI", "900");
-        script = GwString(program.file("start.slp"));
-        ASSERT_EQ(writer.frame().FileInterface()->repository_to_scriptfile(script, 0), 1);
-    }
-    FrameUnderTest t(program);
-    CInitMgr::_ImmediateConnect = 1;
-    t.start(script);
-    EXPECT_EQ(t.frame().TypeName(), "ZEP100"); // the file's header chose the type
-    EXPECT_EQ(t.value("DCI"), "900");
-    EXPECT_EQ(t.frame().FileInterface()->get_filename(), script);
-    EXPECT_EQ(t.repo()->HasChanged(), 0);
-    EXPECT_EQ(CSimPort::Device().CommandCount(), 0); // ImmediateConnect was not used
-    EXPECT_EQ(t.transfer().IsConnected(), 0);
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0); // no success message
-    EXPECT_EQ(CInitMgr::get_filename(1), script);
 }
 
 TEST(FrameStart, TheWelcomeDialogsCheckBoxTurnsItOff) {

@@ -1,7 +1,7 @@
 // The scanner commands of the main window against the in-process simulated scanner: the
 // terminal, upload and download in each download mode, verify, Cancel while they run, a
 // connection that fails, the compare list, the port dialogs (settings taken over connect anew,
-// a scanner found by automatic detection is adopted on request), the options and Close.
+// a scanner found by automatic detection is adopted on request) and Close.
 #include "ShownText.h"
 #include "WindowTestSupport.h"
 
@@ -141,8 +141,8 @@ TEST_F(FrameTransfer, EachDownloadMode) {
     const Strings refused = {E::error_msg(61, 1).str() + "DCI: 900 / 500",
                              E::error_msg(66, 0).str()};
     const Row rows[] = {
+        // send and store: ProgramRun.TheWholeJobAgainstZepsimOnAPseudoTerminal
         {"send", "", "ID_MODE0", true, false, {sent}},
-        {"send and store", "", "ID_MODE1", true, true, {sent + store}},
         {"verify and store", "", "ID_MODE2", true, true, {E::warning(72, 0).str() + store}},
         {"verify fails", "refuse=DCI", "ID_MODE2", false, false, refused},
     };
@@ -256,18 +256,8 @@ TEST_F(FrameTransfer, TheCompareListShowsBothValuesAndChangesNothing) {
     EXPECT_GT(fs::file_size(program.file("list.pdf")), 0u);
 }
 
-TEST_F(FrameTransfer, LanguageUnitAndClose) {
-    t.click("049");
-    EXPECT_EQ(CInitMgr::language(), "049");
-    EXPECT_EQ(t.child("049")->value(), 1);
-    EXPECT_EQ(t.child("001")->value(), 0);
-    EXPECT_EQ(box_texts(), (Strings{CErrorHandler::warning(82, 0).str()}));
-    t.click("INCH");
-    EXPECT_EQ(CInitMgr::GetUnit(), "INCH");
-    t.click("METRIC");
-    EXPECT_EQ(CInitMgr::GetUnit(), "METRIC");
-    EXPECT_EQ(t.child("INCH")->value(), 0);
-    // Close: Cancel in the save question keeps the program; No ends it.
+// Close: Cancel in the save question keeps the program; No ends it.
+TEST_F(FrameTransfer, CloseWithCancelKeepsTheProgram) {
     t.edit("DCI", "900");
     GwScriptedAnswers::press_button("Cancel");
     t.click("EXIT");
@@ -308,7 +298,9 @@ TEST(FramePorts, SettingsTakenOverConnectAnewAndAFoundScannerIsAdopted) {
     });
     GwScriptedAnswers::press_button("Yes");
     t.click("AUTO_BAUD");
-    EXPECT_EQ(CInitMgr::GetComBaudrate(), "9600");
+    EXPECT_EQ(CInitMgr::GetComBaudrate() + "," + CInitMgr::m_sComParity + "," +
+                  CInitMgr::m_sComDatabits + "," + CInitMgr::m_sComStopbits,
+              "9600,n,8,1"); // all as found, the parity as the detection gives it
     EXPECT_EQ(box_texts(), (Strings{CErrorHandler::error_msg(18, 0).str() + "ZEP100.\n \n" +
                                     CErrorHandler::error_msg(19, 0).str()}));
     EXPECT_EQ(t.frame().TypeName(), "ZEP100");

@@ -1,7 +1,7 @@
 // "COM Parameter" and "Auto Baud Detect" run modally and answered through the scripted
-// answers: what they show of the stored settings, what OK, Apply and Cancel store, detection
-// that starts by itself against the simulated scanner and zepsim, stopping and restarting, and
-// a port that does not exist.
+// answers: what they show of the stored settings, what OK and Cancel store, stopping and
+// restarting a detection that started by itself. Detection itself: tests/comm
+// (CAutoBaudDetectTest); Apply and the found scanner taken over: FramePorts.
 #include "CAutoBaudDetect.h"
 #include "CAutoBaudDlgMgr.h"
 #include "CComDlgMgr.h"
@@ -92,10 +92,7 @@ TEST_F(PortDialogs, ComParameterShowsAndStores) {
     EXPECT_EQ(stored(), (Strings{"/dev/pts/77", "19200", "", "7", "2"}));
 
     store({"COM1"});
-
     EXPECT_EQ(run_com([&](GwCore* d) {
-                  for (const char* id : {"COM1", "SIM"})
-                      shown.push_back(d->child(id)->text().str().substr(0, 4));
                   for (char c : std::string(" /dev/ttyACM0 ")) { // typed: chooses the path
                       QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
                       QApplication::sendEvent(d->child("COMID_PATH_TEXT")->widget(), &key);
@@ -103,123 +100,47 @@ TEST_F(PortDialogs, ComParameterShowsAndStores) {
                   d->child("ID_OK")->click();
               }),
               6);
-    EXPECT_EQ(Strings(shown.end() - 2, shown.end()), (Strings{"COM1", "SIM "}));
     EXPECT_EQ(CInitMgr::m_sComID.str(), "/dev/ttyACM0");
 }
 
-// --- Auto Baud Detect ----------------------------------------------------------------------
-
-class AutoBaudDialog : public PortDialogs {
-protected:
-    void SetUp() override {
-        CAutoBaudDetect::SetProbeTimeoutHook([this](int) {
-            if (++m_probes == m_stopAt)
-                QTimer::singleShot(0, [this] { m_window->child("ID_BUTTON")->click(); });
-            return m_timeout;
-        });
-    }
-    void TearDown() override {
-        m_dialog.reset();
-        CAutoBaudDetect::SetProbeTimeoutHook({});
-        CSimPort::ResetDevice();
-    }
-    // Builds the dialog (with the settings stored now) and runs it with action; its result.
-    int run(const std::function<void()>& action) {
-        m_dialog = std::make_unique<CAutoBaudDlgMgr>("Auto Baud Detect", ProgramWindows::file(),
-                                                     ZepCallbackTable(), nullptr);
-        m_window = m_dialog->Window();
-        GwScriptedAnswers::on_dialog("Auto Baud Detect", [action](GwCore*) { action(); });
-        return m_window->go();
-    }
-    // Waits until a detection (it starts by itself) has returned: the bar full and the port
-    // group usable again. The state and button texts.
-    Strings wait_detected() const {
-        EXPECT_TRUE(WaitFor([this] {
-            return m_window->child("ID_PROGRESS")->slider_value() == 84.0 &&
-                   m_window->child("COMID")->is_enabled() &&
-                   m_dialog->State() != CAutoBaudDlgMgr::kDetecting;
-        }));
-        return {m_window->child("ID_STATE")->text().str(),
-                m_window->child("ID_BUTTON")->text().str()};
-    }
-    static Strings texts(unsigned state, unsigned button) {
-        return {CErrorHandler::warning(state, 0).str(), CErrorHandler::warning(button, 0).str()};
-    }
-
-    TestDriver m_driver;
-    std::unique_ptr<CAutoBaudDlgMgr> m_dialog;
-    GwCore* m_window = nullptr;
-    int m_probes = 0;
-    int m_stopAt = 0;
-    int m_timeout = 15;
-};
-
-// Found by itself at settings other than the stored ones, on the simulated scanner and on
-// zepsim chosen by its device path (a pseudo-terminal carries only baud rate and stop bits);
-// Apply stores them with the parity in lower case.
-class AutoBaudFinds : public AutoBaudDialog,
-                      public testing::WithParamInterface<std::pair<std::string, Strings>> {};
-
-TEST_P(AutoBaudFinds, TheScannerAndApplies) {
-    Zepsim zepsim;
-    Strings expected = GetParam().second;
-    if (expected[0] == "SIM") {
-        reset_sim(GetParam().first + ";wire=off;delay=0");
-    } else {
-        expected[0] =
-            zepsim.start({"--line", GetParam().first.c_str(), "--options", "wire=off;delay=0"});
-        m_timeout = 80;
-    }
-    store({expected[0], "9600", "N", "8", "1"});
-    Strings shown;
-    EXPECT_EQ(run([&] {
-                  shown = wait_detected();
-                  m_window->child("ID_BUTTON")->click();
-              }),
-              6);
-    EXPECT_EQ(shown, texts(49, 59));
-    EXPECT_EQ(stored(), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scanners, AutoBaudFinds,
-    testing::Values(std::make_pair("19200,E,7,1", Strings{"SIM", "19200", "e", "7", "1"}),
-                    std::make_pair("9600,E,7,1", Strings{"SIM", "9600", "e", "7", "1"}),
-                    std::make_pair("19200,N,8,2", Strings{"zepsim", "19200", "n", "8", "2"})));
-
-// The button stops a detection (idle texts, the port group usable again) and starts it
-// again; Cancel after a success stores nothing, not even the port that was tried.
-TEST_F(AutoBaudDialog, StopRestartAndCancel) {
+// "Auto Baud Detect" starts by itself. Its button stops a detection (idle texts, the port group
+// usable again) and starts it again; Cancel after a success stores nothing, not even the port
+// that was tried.
+TEST_F(PortDialogs, AutoBaudStopRestartAndCancel) {
+    TestDriver driver;
     reset_sim("300,O,7,2;wire=off;delay=0");
     store({"COM3", "9600", "N", "8", "1"});
-    m_stopAt = 10;
+    CAutoBaudDlgMgr dialog("Auto Baud Detect", ProgramWindows::file(), ZepCallbackTable(), nullptr);
+    GwCore* window = dialog.Window();
+    int probes = 0;
+    CAutoBaudDetect::SetProbeTimeoutHook([&](int) {
+        if (++probes == 10) // the button pressed during the tenth probe
+            QTimer::singleShot(0, [window] { window->child("ID_BUTTON")->click(); });
+        return 15;
+    });
     Strings stopped;
     std::string found;
-    EXPECT_EQ(run([&] {
-                  m_window->child("SIM")->click();
-                  stopped = wait_detected();
-                  m_window->child("ID_BUTTON")->click(); // start again: to the last entry
-                  found = m_dialog->Found().str();
-                  m_window->child("ID_CANCEL")->click();
-              }),
-              15);
-    EXPECT_EQ(stopped, texts(13, 57));
-    EXPECT_EQ(m_probes, 10 + 84);
+    GwScriptedAnswers::on_dialog("Auto Baud Detect", [&](GwCore*) {
+        window->child("SIM")->click();
+        EXPECT_TRUE(WaitFor([&] { // returned: the bar full, the port group usable again
+            return window->child("ID_PROGRESS")->slider_value() == 84.0 &&
+                   window->child("COMID")->is_enabled() &&
+                   dialog.State() != CAutoBaudDlgMgr::kDetecting;
+        }));
+        stopped = {window->child("ID_STATE")->text().str(),
+                   window->child("ID_BUTTON")->text().str()};
+        window->child("ID_BUTTON")->click(); // start again: to the last entry
+        found = dialog.Found().str();
+        window->child("ID_CANCEL")->click();
+    });
+    EXPECT_EQ(window->go(), 15);
+    CAutoBaudDetect::SetProbeTimeoutHook({});
+    EXPECT_EQ(stopped,
+              (Strings{CErrorHandler::warning(13, 0).str(), CErrorHandler::warning(57, 0).str()}));
+    EXPECT_EQ(probes, 10 + 84);
     EXPECT_EQ(found, "300  ,O,7,2");
     EXPECT_EQ(stored(), (Strings{"COM3", "9600", "N", "8", "1"}));
-}
-
-// A port that cannot be opened: the port-not-available texts after one try.
-TEST_F(AutoBaudDialog, PortThatDoesNotExist) {
-    store({"/dev/zep-no-such-port"});
-    Strings shown;
-    EXPECT_EQ(run([&] {
-                  shown = wait_detected();
-                  m_window->child("ID_CANCEL")->click();
-              }),
-              15);
-    EXPECT_EQ(shown, texts(62, 57));
-    EXPECT_EQ(CallbackRecord::errors, Strings{"COM Port not available! Code: 1"});
+    CSimPort::ResetDevice();
 }
 
 } // namespace

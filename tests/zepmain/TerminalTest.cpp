@@ -1,5 +1,5 @@
-// The terminal against a scripted line (every byte written is seen, any byte can arrive),
-// against the simulated scanner in the process and against zepsim on a pseudo-terminal:
+// The terminal against a scripted line (every byte written is seen, any byte can arrive) and
+// against zepsim on a pseudo-terminal:
 // framing of typed commands, received lines as names or raw, the 200/30 list rule, the log
 // file byte for byte, evaluation mode, and the driver's mode around the terminal.
 #include "CTerminal.h"
@@ -22,7 +22,6 @@ protected:
         m_terminal.reset();
         CInitMgr::m_bLogOnlyReceive = m_saved[0];
         CInitMgr::_PromptOverwrite = m_saved[1];
-        CSimPort::ResetDevice();
     }
     // The driver on port (a scripted line unless port is given), synchronous as after a
     // connection and polling fast; then the terminal opens.
@@ -207,16 +206,11 @@ TEST_F(TerminalTest, ListRuleAndLogFile) {
 
 // The whole session against a scanner: the reply to "WUC" kept at opening, replies shown,
 // evaluation polls "A0" once a second and ending it sends the kept reply back, the history of
-// commands, copying, and closing gives the driver back in synchronous mode.
-class TerminalSession : public TerminalTest, public testing::WithParamInterface<bool> {};
-
-TEST_P(TerminalSession, AgainstTheScanner) {
+// commands, copying, and closing gives the driver back in synchronous mode. Against zepsim on a
+// pseudo-terminal (the in-process scanner: FrameTransfer.TheTerminalAndAnUploadShareTheConnection).
+TEST_F(TerminalTest, SessionAgainstZepsim) {
     Zepsim zepsim;
-    std::string port = "SIM";
-    if (GetParam())
-        port = zepsim.start({"--options", "wire=off;delay=0"});
-    else
-        reset_sim("wire=off;delay=0");
+    const std::string port = zepsim.start({"--options", "wire=off;delay=0"});
     ASSERT_FALSE(port.empty());
     open(port);
     EXPECT_EQ((*m_driver)->GetMode() + (*m_driver)->IsEnabled(), 3 + 1);
@@ -255,8 +249,5 @@ TEST_P(TerminalSession, AgainstTheScanner) {
     EXPECT_EQ((*m_driver)->GetMode(), 1);
     EXPECT_EQ((*m_driver)->WriteReadFramed("WUC").str(), "UC0") << "closing ended evaluation";
 }
-
-INSTANTIATE_TEST_SUITE_P(Scanner, TerminalSession, testing::Values(false, true),
-                         [](const auto& p) { return p.param ? "Zepsim" : "InProcess"; });
 
 } // namespace

@@ -14,7 +14,6 @@
 #include "CFileRepoIf.h"
 #include "CInitMgr.h"
 #include "CMainDlgMgr.h"
-#include "CScanRepoBuilder.h"
 #include "CSplashScreen.h"
 #include "EventWait.h"
 #include "GwRcMgr.h"
@@ -36,16 +35,15 @@ namespace fs = std::filesystem;
 
 #define ZEP100_DIR ZEP_PROGRAM_DIR "/ZEP100/"
 
-// ZEP100's repository, built in the current language; with the factory defaults loaded when
-// defaults is set (otherwise every value is the profile's default).
-inline std::unique_ptr<EwRepository> zep100_repository(bool defaults = true) {
-    EwRepository* repo = CScanRepoBuilder().build_repo(ZEP100_DIR "Profile.zep");
-    if (repo != nullptr && defaults) {
-        CFileRepoIf files(repo, nullptr);
+// ZEP100's repository, built in the current language, with the factory defaults loaded.
+inline std::unique_ptr<EwRepository> zep100_repository() {
+    std::unique_ptr<EwRepository> repo = zep100_repo();
+    if (EwRepository* loaded = repo.get()) {
+        CFileRepoIf files(loaded, nullptr); // holds a reference to the pointer
         EXPECT_EQ(files.commandfile_to_repository(ZEP100_DIR "3PRF1", 0), 1);
         repo->ResetChanged();
     }
-    return std::unique_ptr<EwRepository>(repo);
+    return repo;
 }
 
 // The user edits a control of a dialog: its text, then the activation the layout binds.
@@ -71,7 +69,6 @@ public:
     DialogUnderTest(const DialogUnderTest&) = delete;
     DialogUnderTest& operator=(const DialogUnderTest&) = delete;
 
-    CMainDlgMgr& operator*() const { return *m_dialog; }
     CMainDlgMgr* operator->() const { return m_dialog.get(); }
     GwCore* window() const { return m_dialog->Window(); }
     GwCore* child(const char* id) const { return window()->child(id); }
@@ -85,7 +82,7 @@ private:
 // CommSettings); released and restored again when the object goes.
 class ProgramWindows {
 public:
-    explicit ProgramWindows(int language = 1) : m_language(language) {
+    ProgramWindows() {
         GwRcMgr::use(file());
         GwRcMgr::use_func_desc(ZepCallbackTable());
         m_messages.reset(GwRcMgr::load("Error_Warnings", GwCore::of(&m_frame)));
@@ -103,7 +100,7 @@ public:
     static GwString file() { return ZEP_PROGRAM_DIR "/zepmain"; }
 
 private:
-    LanguageGuard m_language;
+    LanguageGuard m_language{1};
     CommSettings m_settings;
     QWidget m_frame;
     std::unique_ptr<GwCore> m_messages;
@@ -204,8 +201,7 @@ public:
     FrameUnderTest& operator=(const FrameUnderTest&) = delete;
 
     // Shows the main window and waits until its start-up is done.
-    void start(const GwString& start_file = GwString()) {
-        m_pFrame->SetStartFile(start_file);
+    void start() {
         main->show();
         EXPECT_TRUE(WaitFor([this]() { return m_pFrame->StartedUp() != 0; }));
     }
