@@ -1,5 +1,5 @@
 // The serial driver on the byte level, against a scripted port: framing, time-outs, modes,
-// asynchronous reception, settings, network polls, the dump file.
+// asynchronous reception, settings, the dump file.
 // (Unplugging during a read on the real serial stack: the vanishing scanner of the transfer
 // tests' pseudo-terminal variant.)
 #include "CDriver.h"
@@ -142,16 +142,8 @@ TEST_F(DriverTest, AsynchronousReception) {
     EXPECT_EQ(driver->LookCom(), 1);
     EXPECT_EQ(CallbackRecord::received, (Strings{"ABC", "XY"}))
         << "bytes before a start byte are dropped; a stop byte without start delivers";
-    // A message without stop byte does not grow the receive buffer without end.
-    line->arrive("\x02");
-    for (int i = 0; i < 5; ++i) {
-        line->arrive(std::string(3000, 'A'));
-        EXPECT_EQ(driver->LookCom(), 1);
-    }
-    line->arrive("\x03");
-    EXPECT_EQ(driver->LookCom(), 1);
-    EXPECT_EQ(CallbackRecord::received.back(), std::string(CDriver::kMaxMessage, 'A'));
-    // (Terminal mode, every byte once and in order: the replies fuzz target.)
+    // (No message longer than the input queue, and terminal mode handing on every byte once
+    // and in order: the replies fuzz target.)
 }
 
 // Malformed settings are refused with the mode text as asked for, and leave the port open;
@@ -173,15 +165,7 @@ TEST_F(DriverTest, SettingsAreAppliedOrRefusedWithTheModeText) {
     EXPECT_EQ(driver->PortOpen(), 0) << "the old port was closed first";
 }
 
-// Offered for callers and used by no part of the system: only their bound is checked.
-TEST_F(DriverTest, NetworkPollsEndAtTheirBound) {
-    open(5);
-    driver->WriteNetwork("07", "DATA");
-    EXPECT_EQ(line->written.size(), 3u * CDriver::kNetworkPolls) << "polls only, no data";
-    line->arrive("no start byte");
-    EXPECT_EQ(driver->ReadNetwork("07").str(), "");
-    EXPECT_EQ(CallbackRecord::errors, Strings(2, "Network station not answering! Polls: 10"));
-}
+// (WriteNetwork and ReadNetwork are offered for callers and used by no part of the system.)
 
 // Every write as sent (up to a zero byte) and every read's result that is not null. (Framed
 // queries and their replies in the dump: the transfer tests, which read the wire from it.)

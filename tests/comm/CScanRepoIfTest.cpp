@@ -12,7 +12,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
-#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -22,22 +21,12 @@
 
 namespace {
 
-const QStringList kItems =
-    QString("NEW CLOSE SAVE SAVE_AS DOWNLOAD_TO_ZEP UPLOAD_FROM_ZEP PRINT EXPORT FACTORY_DEFAULTS "
-            "TERMINAL_EMULATOR TB_TERMINAL TB_NEW TB_SAVE TB_PRINT TB_DF TB_UF TB_FD")
-        .split(' ');
-const QString kWithoutTransfer = "NEW CLOSE SAVE SAVE_AS PRINT EXPORT FACTORY_DEFAULTS "
-                                 "TERMINAL_EMULATOR TB_TERMINAL TB_NEW TB_SAVE TB_PRINT TB_FD";
-
 class ScanRepoIfTest : public testing::Test {
 protected:
     void SetUp() override {
         for (const char* id : {"OFFLINE", "NOCONNECT", "CONNECT"})
             (new QLabel(id, &m_window))->setObjectName(id);
-        QWidget* menu = m_window.menuBar()->addMenu("File");
-        QWidget* bar = m_window.addToolBar("Tools");
-        for (const QString& id : kItems)
-            (id.startsWith("TB_") ? bar : menu)->addAction(id)->setObjectName(id);
+        m_window.menuBar()->addAction("UPLOAD_FROM_ZEP")->setObjectName("UPLOAD_FROM_ZEP");
         ScriptedPort::Install(line);
         CInitMgr::m_sComID = "COM1";
         driver->set_timeout(100);
@@ -45,18 +34,6 @@ protected:
     GwCore* frame() { return GwCore::of(&m_window); }
     GwCore* item(const QString& id) { return frame()->child(id.toStdString().c_str()); }
     bool shown(const char* id) { return !item(id)->widget()->isHidden(); }
-    // The enabled items, in window order.
-    QString enabled() {
-        QStringList ids;
-        for (const QString& id : kItems)
-            if (item(id)->is_enabled())
-                ids << id;
-        return ids.join(' ');
-    }
-    void set_all(bool on) {
-        for (const QString& id : kItems)
-            on ? item(id)->enable() : item(id)->disable();
-    }
     // A device that answers "W1" with w1 and "W0" like a scanner called model.
     void answer_as(const std::string& w1, const std::string& model) {
         line->on_write = [w1, model](ScriptedPort::Line& l, const std::string& bytes) {
@@ -72,22 +49,8 @@ protected:
     QMainWindow m_window;
 };
 
-// Without a selected type only the terminal is enabled, and only the transfer items are
-// disabled; "OFFLINE" is never shown. (With a selected type: the connection test.)
-TEST_F(ScanRepoIfTest, DisplayWithoutASelectedType) {
-    CScanRepoIf transfer(frame());
-    CInitMgr::m_sScannerType = "";
-    set_all(false);
-    transfer.SetConnectionStatus(1);
-    EXPECT_EQ(enabled(), "TERMINAL_EMULATOR TB_TERMINAL");
-    EXPECT_TRUE(shown("CONNECT"));
-    set_all(true);
-    transfer.SetConnectionStatus(0);
-    EXPECT_EQ(enabled(), kWithoutTransfer);
-    EXPECT_TRUE(shown("NOCONNECT"));
-    EXPECT_FALSE(shown("OFFLINE") || shown("CONNECT"));
-}
-
+// (Which items a connection enables is the code's list; the transfer items follow it, as the
+// upload item shows here.)
 TEST_F(ScanRepoIfTest, ConnectionChecksTheScannerAndLoadsItsMap) {
     // the replies to "W1", the model "W0" reports, the result, the box shown
     const std::tuple<std::string, const char*, int, const char*> rows[] = {
@@ -98,14 +61,14 @@ TEST_F(ScanRepoIfTest, ConnectionChecksTheScannerAndLoadsItsMap) {
     for (const auto& [w1, model, result, box] : rows) {
         SCOPED_TRACE(w1 + model);
         GwScriptedAnswers::reset();
-        set_all(false);
+        item("UPLOAD_FROM_ZEP")->disable();
         answer_as(w1, model);
         CScanRepoIf transfer(frame());
         EXPECT_EQ(transfer.initialize(), result);
         EXPECT_EQ(CScanRepoIf::ConnectedScanner().str(), result || *box ? model : "");
         EXPECT_EQ(box_texts(), *box ? Strings{box} : Strings{});
         EXPECT_EQ(shown("CONNECT") * 10 + shown("NOCONNECT"), result ? 10 : 1);
-        EXPECT_EQ(enabled(), result ? kItems.join(' ') : kWithoutTransfer);
+        EXPECT_EQ(item("UPLOAD_FROM_ZEP")->is_enabled(), result);
         EXPECT_EQ(driver->PortOpen(), 1) << "the port stays open after a failed check or map";
         EXPECT_EQ(transfer.CmdMap()->Count(), result ? 141 : 0);
     }
@@ -114,15 +77,8 @@ TEST_F(ScanRepoIfTest, ConnectionChecksTheScannerAndLoadsItsMap) {
     EXPECT_EQ(driver.frame()->object()->findChild<QTimer*>()->interval(), 100);
 }
 
-TEST_F(ScanRepoIfTest, PortNoneOpensNothingAndWarns) {
-    CScanRepoIf transfer(frame());
-    CInitMgr::m_sComID = "NONE";
-    EXPECT_EQ(transfer.initialize(), 0);
-    EXPECT_EQ(line->opens, 0);
-    EXPECT_EQ(box_texts(), Strings{CErrorHandler::warning(6, 0).str()});
-    EXPECT_TRUE(shown("NOCONNECT"));
-    // (A port that cannot be opened: the driver and auto-baud tests.)
-}
+// (Port "NONE": a warning and no connection, FrameTransfer.AFailedConnectionStops... and
+// ZepCli.InfoAndWhyAConnectionFails.)
 
 TEST_F(ScanRepoIfTest, FramingBytesComeFromTheSettings) {
     CInitMgr::m_sComStartTx = "3C"; // <

@@ -121,19 +121,7 @@ protected:
 
 // --- The ordinary road ---------------------------------------------------------------------
 
-TEST_P(Transfer, UploadGivesExactlyTheScannersMemoryOneLinePerGroup) {
-    connect();
-    EXPECT_EQ(m_transfer->DataFromScanner(m_repo.get(), 0), nullptr);
-    EXPECT_EQ(m_transfer->UploadComplete(), 1);
-    EXPECT_TRUE(box_texts().empty());
-    EXPECT_EQ(m_repo->HasChanged(), 0);
-    expect_repository_holds(*twin(), false);
-    // Queries in repository order. (Each group's data line shows in the values it gave.)
-    EXPECT_TRUE(dumped(">>\x02WL3O\x03\n<<L3O04\n>>\x02WL3L\x03\n<<L3O04L13___\n"
-                       ">>\x02WL3U\x03\n<<L3O04U4142\n"));
-}
-
-TEST_P(Transfer, DownloadAndStoreChangeTheScannerAndSurviveARestart) {
+TEST_P(Transfer, DownloadAndStoreChangeTheScannersMemory) {
     connect();
     m_transfer->DataFromScanner(m_repo.get(), 0);
     ASSERT_EQ(m_transfer->UploadComplete(), 1);
@@ -142,7 +130,6 @@ TEST_P(Transfer, DownloadAndStoreChangeTheScannerAndSurviveARestart) {
         {"CVI", "X Y"},  {"H0E", ""},      {"LKS", "#"}, {"K3F", "414200"}, {"BTNONAME", "1"}};
     for (const auto& [name, value] : values)
         ASSERT_EQ(m_repo->set_value(name, value, 1), 1) << name;
-    const auto wanted = snapshot();
     const size_t start = dump().size();
     EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 1);
     EXPECT_EQ(m_transfer->parameter_set_storing(m_repo.get()), 0);
@@ -160,13 +147,6 @@ TEST_P(Transfer, DownloadAndStoreChangeTheScannerAndSurviveARestart) {
         EXPECT_NE(wire.find(lines), std::string::npos) << lines;
     EXPECT_EQ(wire.find(">>\x02WL3O\x03"), std::string::npos);
     expect_repository_holds(*twin(), true);
-
-    stop();
-    connect();
-    m_repo = zep100_repo();
-    EXPECT_EQ(m_transfer->DataFromScanner(m_repo.get(), 0), nullptr);
-    EXPECT_EQ(m_transfer->UploadComplete(), 1);
-    EXPECT_EQ(snapshot(), wanted);
 }
 
 // --- Faults on the line --------------------------------------------------------------------
@@ -392,9 +372,8 @@ TEST_P(Transfer, VerifyOfAVanishingScannerNamesWhatWasNotRead) {
     EXPECT_EQ(m_transfer->IsConnected(), 0);
 }
 
-// The progress callback sees every parameter once, in order, and its 0 cancels: an upload
-// takes nothing over, a download stops right after that write, a verify stops reading; none
-// of them shows a message.
+// The progress callback sees every parameter once, in order, and its 0 cancels: a download
+// stops right after that write, a verify stops reading; neither shows a message.
 TEST_P(Transfer, ProgressCountsEveryParameterAndItsAnswerCancels) {
     connect();
     std::vector<std::pair<int, int>> calls;
@@ -408,14 +387,7 @@ TEST_P(Transfer, ProgressCountsEveryParameterAndItsAnswerCancels) {
     for (size_t i = 0; i < calls.size(); ++i)
         ASSERT_EQ(calls[i], std::make_pair(static_cast<int>(i) + 1, 141));
     EXPECT_EQ(m_transfer->Cancelled(), 0);
-
-    ASSERT_EQ(m_repo->set_value("DCC", "5", 1), 1);
-    cancel_at = 7;
-    calls.clear();
-    expect_nothing_stored(snapshot());
-    EXPECT_EQ(calls.size(), 7u);
-    EXPECT_EQ(m_transfer->Cancelled(), 1);
-
+    // (A cancelled upload takes nothing over: FrameTransfer.AnUploadThatTakesNothingOver...)
     const size_t start = dump().size();
     cancel_at = 10;
     EXPECT_EQ(m_transfer->Repo2Scanner(m_repo.get(), 0), 0);
