@@ -6,7 +6,6 @@
 #include "CommTestSupport.h"
 #include "ScriptedPort.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -32,18 +31,18 @@ TEST(AutoBaudTable, TimeOutsOfAFullRun) {
     EXPECT_EQ(sum, 26352) << "a full run without answer";
 }
 
-// The dialog's two displays, the settings, and short probe time-outs.
+// The dialog's progress bar (its settings label is presentation), the settings, and short
+// probe time-outs.
 class AutoBaud : public testing::Test {
 protected:
     void SetUp() override {
-        m_para = new QLabel(&m_dialog);
         m_progress = new QProgressBar(&m_dialog);
         CAutoBaudDetect::SetProbeTimeoutHook([this](int) {
             if (++m_probes == m_stopAt)
                 QTimer::singleShot(0, [this] { m_detector->Stop(); }); // pressed during it
             return m_timeout;
         });
-        m_detector = std::make_unique<CAutoBaudDetect>(GwCore::of(m_para), GwCore::of(m_progress));
+        m_detector = std::make_unique<CAutoBaudDetect>(nullptr, GwCore::of(m_progress));
     }
     void TearDown() override {
         CAutoBaudDetect::SetProbeTimeoutHook({});
@@ -58,7 +57,6 @@ protected:
 
     CommSettings m_settings;
     QWidget m_dialog;
-    QLabel* m_para = nullptr;
     QProgressBar* m_progress = nullptr;
     std::unique_ptr<CAutoBaudDetect> m_detector;
     int m_probes = 0;

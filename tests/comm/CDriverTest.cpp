@@ -55,13 +55,12 @@ TEST_F(DriverTest, ReadFramedCutsOneMessage) {
     // bytes, result, left in the input queue, ended at a stop byte (else by the time-out)
     const std::tuple<std::string, std::string, std::string, int> rows[] = {
         {framed("AB"), "AB", "", 1},
-        {"\x02" + framed("BC"), "BC", "", 1}, // a second start byte restarts
         {framed("AB") + framed("CD"), "AB", framed("CD"), 1},
         {"xy" + framed("AB"), "AB", "", 1},
         {"AB\x03", "AB", "", 1}, // a stop byte without start gives what came
         {framed(""), "", "", 1},
-        {"\002AB", "AB", "", 0}, // disabled: the part without a report
-        {"\002AB\002C", "C", "", 0}};
+        {"\002AB", "AB", "", 0},      // disabled: the part without a report
+        {"\002AB\002C", "C", "", 0}}; // a second start byte restarts
     for (const auto& [bytes, result, left, complete] : rows) {
         SCOPED_TRACE(bytes);
         line->input.clear();

@@ -19,7 +19,8 @@ std::string ask(CSimScanner& scanner, const std::string& command) {
 // Commands ("|" between several) on a factory-new scanner, a query, its reply; only queries
 // and "A0" are answered. (Every parameter's query and write through the command map - numbers,
 // quoted texts, hex texts -, the single fields of a rule queried, the last of two writes to one
-// field, "W1" and "WER" after a clean store: the transfer tests.)
+// field, "W1" and "WER" after a clean store: the transfer tests. Evaluation, "UC1" and "A0":
+// TerminalSession.AgainstTheScanner.)
 const char* const kTaken[][3] = {
     {"K3F41", "WK3F", "K3F=4100"},
     {"K3F410042", "WK3F", "K3F=4100"}, // pairs after 00 ignored
@@ -33,8 +34,6 @@ const char* const kTaken[][3] = {
     {"H0E\"S\"|M2|M1", "WH0E", "H0E\"NOREAD\""},
     {"H0B6|M2|L1O02", "W1", "U1"},
     {"M1", "W1", "U1"},
-    // Evaluation, for the terminal: rates in turn.
-    {"UC1|A0|A0|A0|A0", "A0", "A0072% 4006381333931"},
     // The error register keeps the last error until "WER" reads it.
     {"XYZ|WH0B", "WER", "ER01"},
     {"XYZ|H0B9", "WER", "ER02"}};
