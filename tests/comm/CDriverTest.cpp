@@ -29,11 +29,6 @@ protected:
         ASSERT_EQ(driver->initialise("COM1", "9600,N,8,1"), 1);
         driver->set_timeout(timeout);
     }
-    // Starts polling on the frame every 5 ms (mode 0, as at program start).
-    void poll() {
-        driver->set_lookup(5);
-        driver->set_window(driver.frame(), CallbackRecord::error, CallbackRecord::receive);
-    }
     std::string rest() const { return std::string(line->input.begin(), line->input.end()); }
     // How long a read took, in ms.
     template <class Read>
@@ -87,8 +82,9 @@ TEST_F(DriverTest, DisableEndsAReadInProgress) {
     line->arrive("\002HALF");
     QTimer::singleShot(50, [&] { driver->Enable(0); });
     EXPECT_LT(timed([&] { EXPECT_EQ(driver->ReadFramed().str(), "HALF"); }), 10000);
-    ASSERT_EQ(driver->set_mode(0), 1);
-    poll();
+    ASSERT_EQ(driver->set_mode(0), 1); // polling on the frame every 5 ms, as at program start
+    driver->set_lookup(5);
+    driver->set_window(driver.frame(), CallbackRecord::error, CallbackRecord::receive);
     QTimer::singleShot(30, [&] { driver->Enable(0); });
     EXPECT_LT(timed([&] { driver->Read(); }), 10000);
     EXPECT_EQ(driver.frame()->timer_active(), 0);

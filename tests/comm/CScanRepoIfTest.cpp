@@ -94,19 +94,6 @@ TEST_F(ScanRepoIfTest, FramingBytesComeFromTheSettings) {
     EXPECT_EQ(transfer.initialize(), 1);
 }
 
-TEST_F(ScanRepoIfTest, BeforeTheDriverHasAFrameTheConnectionFailsAtOnce) {
-    CDriver bare(0);
-    CDriver* saved = std::exchange(g_pcoDriver, &bare);
-    answer_as(framed("U0"), "RV-4400");
-    CScanRepoIf transfer(frame());
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(transfer.initialize(), 0);
-    EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(bare.GetMode(), 0) << "set_mode(1) was refused";
-    g_pcoDriver = saved;
-}
-
 TEST_F(ScanRepoIfTest, UploadStopsAskingAScannerThatFellSilent) {
     answer_as(framed("U0"), "RV-4400");
     CScanRepoIf transfer(frame());
