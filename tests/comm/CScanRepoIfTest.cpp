@@ -1,5 +1,5 @@
 // Connecting, the type check and the connection display of the scanner transfer, on a small
-// main window of its own (indicator labels, menu and tool-bar items found by id), against a
+// main window of its own (indicator labels and the upload item found by id), against a
 // scripted port.
 #include "CScanRepoIf.h"
 #include "CErrorHandler.h"
