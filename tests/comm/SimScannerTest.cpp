@@ -1,6 +1,5 @@
 // The simulated scanner: its command language as tables of commands and the replies they lead
-// to, the factory memory against the type's factory-default file, and zepsim, the same scanner
-// as a program on a pseudo-terminal, set up by its command line.
+// to, and the factory memory against the type's factory-default file.
 #include "CSimScanner.h"
 #include "CommTestSupport.h"
 
@@ -17,17 +16,12 @@ std::string ask(CSimScanner& scanner, const std::string& command) {
     return scanner.Execute(command).str();
 }
 
-// Commands ("|" between several) on a factory-new scanner, a query, its reply. Queries show
-// codes as they are, numbers after "=" without leading zeros, texts in quotes, the hex text
-// after "=", rule fields behind the rule's code type; only queries and "A0" are answered.
-// (Every parameter's query and write through the command map, the single fields of a rule
-// queried, the last of two writes to one field, "W1" and "WER" after a clean store: the
-// transfer tests.)
+// Commands ("|" between several) on a factory-new scanner, a query, its reply; only queries
+// and "A0" are answered. (Every parameter's query and write through the command map - numbers,
+// quoted texts, hex texts -, the single fields of a rule queried, the last of two writes to one
+// field, "W1" and "WER" after a clean store: the transfer tests. Evaluation, "UC1" and "A0":
+// TerminalSession.AgainstTheScanner.)
 const char* const kTaken[][3] = {
-    {"DCI5", "WDCI", "DCI=5"},
-    {"FD0010", "WFD", "FD=10"},
-    {"CVI\"A;B C\"", "WCVI", "CVI\"A;B C\""},
-    {"H0E\"123456789012345678901234\"", "WH0E", "H0E\"123456789012345678901234\""},
     {"K3F41", "WK3F", "K3F=4100"},
     {"K3F410042", "WK3F", "K3F=4100"}, // pairs after 00 ignored
     // Reading rules: the code type first, then fields in any order, checked whole.
@@ -40,8 +34,6 @@ const char* const kTaken[][3] = {
     {"H0E\"S\"|M2|M1", "WH0E", "H0E\"NOREAD\""},
     {"H0B6|M2|L1O02", "W1", "U1"},
     {"M1", "W1", "U1"},
-    // Evaluation, for the terminal: rates in turn.
-    {"UC1|A0|A0|A0|A0", "A0", "A0072% 4006381333931"},
     // The error register keeps the last error until "WER" reads it.
     {"XYZ|WH0B", "WER", "ER01"},
     {"XYZ|H0B9", "WER", "ER02"}};
@@ -126,33 +118,8 @@ TEST(SimScannerMemory, HostPortSettingsActAfterStoringAndPowerCycle) {
 
 // (The memory file, read at power-up and written by "M2": every transfer test keeps the
 // scanner's memory in one. The wire side and the fault options: the transfer and auto-baud
-// tests, and the simulator fuzz target, which feeds it any bytes and checks each reply.)
-
-// --- zepsim: the program talked to through the driver over the real serial stack --------------
-// (Transfers, the memory file, the fault options and vanishing through zepsim: the Pty variant
-// of the transfer tests.)
-
-// The command line sets the scanner's line, model and faults. A pseudo-terminal carries baud
-// rate and stop bits only, so only those decide whether it understands; with garbage on, what
-// it makes of a host at other settings comes back as bytes (one for each byte of the frame).
-TEST(Zepsim, CommandLineSetsTheScannerAndItsLine) {
-    Zepsim sim;
-    const std::string path = sim.start({"--line", "2400,N,8,2", "--model", "RV-4400L", "--garbage",
-                                        "--garble-value", "3", "--no-wire"});
-    ASSERT_EQ(path.rfind("/dev/", 0), 0u) << path;
-    TestDriver driver;
-    ASSERT_EQ(driver->set_mode(1), 1);
-    ASSERT_EQ(driver->initialise(path.c_str(), "2400,N,8,1"), 1);
-    driver->set_timeout(300);
-    driver->WriteFramed("W0");
-    const std::string garbage = driver->Read().str();
-    EXPECT_EQ(garbage.size(), 4u);
-    EXPECT_EQ(garbage.find_first_of("\x02\x03RV"), std::string::npos);
-    ASSERT_EQ(driver->initialise(path.c_str(), "2400,E,7,2"), 1);
-    EXPECT_EQ(driver->WriteReadFramed("W0").str(), "RV-4400L V2.13");
-    driver->WriteFramed("H0E\"E2E TEST\"");
-    EXPECT_EQ(driver->WriteReadFramed("WH0E").str(), "H0E\"E2E TEST\"");
-    EXPECT_EQ(driver->WriteReadFramed("W1").str(), "U\xB1") << "the third reply garbled";
-}
+// tests, and the simulator fuzz target, which feeds it any bytes and checks each reply. zepsim
+// on a pseudo-terminal, its line, model and faults: the Pty variant of the transfer tests and
+// the automatic detection of PortDialogsTest, which starts it with --line.)
 
 } // namespace
