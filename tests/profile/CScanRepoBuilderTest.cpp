@@ -6,7 +6,6 @@
 #include "LanguageGuard.h"
 #include "ProfileText.h"
 #include "StringLists.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -102,11 +101,4 @@ TEST(CScanRepoBuilder, AGroupWithoutParametersIsOneGroupNamedByItsKey) {
         EXPECT_EQ(take_texts(repo->list_of_names()), Texts{"G"}) << section;
         EXPECT_EQ(repo->item("G")->size(), 0) << section;
     }
-}
-
-TEST(CScanRepoBuilder, AMissingFileGivesAnEmptyRepository) {
-    TempDir dir;
-    Repo missing(CScanRepoBuilder().build_repo(GwString(dir.file("nothing.zep"))));
-    ASSERT_NE(missing, nullptr);
-    EXPECT_EQ(missing->size() + build("[GeneralInformation]\nVersion=1\n")->size(), 0);
 }

@@ -1,12 +1,10 @@
 // Script and command files: the parameter line rules, sections and the header check, reading
-// and writing with their failures, file names and the window title.
+// and writing with their failures, and file names. The file name in the window title is the
+// main window's (FrameFileTest, CMainDlgMgrTest).
 #include "CFileRepoIf.h"
 #include "CInfoBox.h"
-#include "GwCore.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
-
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -37,17 +35,16 @@ protected:
 
 } // namespace
 
+// Blanks, a comment and LKS's semicolon value: ReadsParameterLinesOnTopOfTheFactoryDefaults; a
+// two-character key: GN in the ZEP100 round trip.
 TEST(ParameterLine, GivesTheTextOfTheDataLine) {
     const char* const rows[][3] = {// name, line, text (null: the line is not used)
-                                   {"blanks_and_comment_off", "  \tH0B=5   ; host port", "H0B5"},
-                                   {"two_character_key", "GN=1", "GN1"},
                                    {"four_character_key", "ABCD=1", "ABCD1"},
                                    {"five_character_key", "ABCDE=1", nullptr},
                                    {"one_character_key", "A=12", nullptr},
                                    {"no_equals", "H0B5", nullptr},
                                    {"too_short", "DC=", nullptr},
                                    {"blank_inside_value_stays", "H0E=NO READ  ", "H0ENO READ"},
-                                   {"link_separator_semicolon", "LKS=; ; separator", "LKS;"},
                                    {"other_key_semicolon_is_comment", "LKC=;3", "LKC"},
                                    {"only_the_first_equals_goes", "CVI=A=B", "CVIA=B"},
                                    {"equals_before_position_two", "=AB=1", "=AB1"}};
@@ -156,23 +153,6 @@ TEST_F(ScriptFile, CommandFileTakesDataLinesOnly) {
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
 }
 
-TEST_F(ScriptFile, WritesTheTemplateFilledFromTheCallersRepository) {
-    m_dir.write("scl_000.tpl", "Type=$$Type\nXYZ=$$XYZ\nH0B=$$H0B\n; $$Created_by\n");
-    m_repo->set_value("H0B", "19200", 0);
-    const std::string out = m_dir.file("out.slp");
-    EwRepository* none = nullptr;
-    CFileRepoIf files(none, nullptr);
-    EXPECT_EQ(files.repository_to_scriptfile(out, 0), 1);
-    EXPECT_FALSE(std::filesystem::exists(out));
-    EXPECT_EQ(files.commandfile_to_repository(m_dir.file("3PRF1"), 0), -1);
-    none = m_repo; // the repository the caller's pointer holds now is the one used
-    EXPECT_EQ(files.repository_to_scriptfile(out, 0), 1);
-    EXPECT_EQ(TempDir::read(out),
-              "Type=100\n;XYZ=$$XYZ\nH0B=6\n; '" + m_dir.dir() + "scl_000.tpl'\n");
-    EXPECT_EQ(last_text(GwScriptedAnswers::Info), warn(1, 1) + out);
-    EXPECT_EQ(files.repository_to_scriptfile("", 0), 0);
-}
-
 // A failed write: SaveFailureTest.
 TEST_F(ScriptFile, WithoutTemplateOrDirectoryNothingIsWritten) {
     const std::string out = m_dir.write("out.slp", "earlier script\n");
@@ -203,22 +183,4 @@ TEST_F(ScriptFile, FileNamesFromTheSelector) {
     GwScriptedAnswers::cancel_file();
     EXPECT_EQ(m_files.check_filename(1, 1, 1), "");
     EXPECT_EQ(m_files.get_filename(), "c:\\data\\open");
-}
-
-TEST(FileTitle, ShowsTheFileNameInBracketsAndTheDialogIsEnabledAgain) {
-    QWidget window;
-    window.setWindowTitle("ZEP Setup [old.slp] x");
-    QWidget dialog(&window);
-    dialog.setObjectName("Main Dialog");
-    EwRepository* repo = nullptr;
-    CFileRepoIf files(repo, GwCore::of(&window));
-    files.UpdateApplTitle();
-    EXPECT_EQ(window.windowTitle().toStdString(), "ZEP Setup [No File]");
-    files.set_filename("c:\\a.slp");
-    window.setWindowTitle("Plain");
-    files.UpdateApplTitle();
-    EXPECT_EQ(window.windowTitle().toStdString(), "Plain[c:\\a.slp]");
-    GwScriptedAnswers::cancel_file();
-    files.select_file(1);
-    EXPECT_TRUE(dialog.isEnabled());
 }
