@@ -80,17 +80,6 @@ TEST(CScanRepoBuilder, ListsAreCutAtCommasUnlessEscaped) {
         Repo repo = build(one_group("P=p;ENUMERATEDINT;1;" + std::string(text) + "\n"));
         EXPECT_EQ(texts_of(repo->range("GP", 0)), values) << text;
     }
-    // Instance lists: each field names a group; an empty one at the end the bare key.
-    for (const auto& [text, groups] : {std::pair<const char*, Texts>{"", {"G"}},
-                                       {",,1", {"G1"}},
-                                       {"1,2,", {"G1", "G2", "G"}},
-                                       {"1, 2", {"G1", "G 2"}}}) {
-        Repo repo = build(one_group("P=p;STRING;1\nQ=q;STRING;1\n", 1, text));
-        EXPECT_EQ(take_texts(repo->list_of_names()), groups) << text;
-        const std::string first = groups.front();
-        EXPECT_EQ(take_texts(repo->list_of_param_names(first.c_str())), Texts{first + "P"})
-            << "the count 1 hides Q";
-    }
 }
 
 TEST(CScanRepoBuilder, AGroupWithoutParametersIsOneGroupNamedByItsKey) {

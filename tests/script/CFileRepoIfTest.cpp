@@ -67,7 +67,6 @@ TEST(ScriptHeader, IsCheckedWithItsMessage) {
          script + "[ZEP_Type_Target]\n[Parameter]\nType=100\n", nullptr, warn(24, 1) + warn(25, 1)},
         {"no_target", script + "[Parameter]\nH0B=5\n", nullptr, warn(20, 1)},
         {"not_a_script", "[ZEP_Type_Target]\nType=100\n", nullptr, err(11, 1)},
-        {"binary", std::string("\0\x01[\xff\n\0]", 7), nullptr, err(11, 1)},
         {"missing", "", nullptr, err(11, 1)}};
     for (const auto& [name, text, type, message] : rows) {
         SCOPED_TRACE(name);

@@ -29,9 +29,8 @@ AB=AB;STRING;3;;;;;;;
 H=Hex;HEXCHAR;4;;FF;00;;;NA;
 N=Nul;NULSTRING;6;;;;;;;
 [CV]
-Count=3
+Count=2
 Instances=
-A=Active;STRING;1;;;;;;;
 I=Master;STRING;48;;;;;;;
 O=Out;STRING;1;;;;;;;
 [NG]

@@ -116,7 +116,6 @@ TEST_F(ZepCli, InfoAndWhyAConnectionFails) {
         {{"--port", "SIM", "--lang", "49"}, "19200,N,8,1", "error E67 Auf dieser Schnittstelle"},
         {{"--port", "SIM"}, "model=XY-1", "error Initializing of Command-Mapping failed"},
         {{"--port", "/dev/zep-no-such-port"}, "", "error COM Port not available! Code: 1"},
-        {{"--port", "NONE"}, "", "error W6 No serial port is selected"},
         {{}, "", "error W6 No serial port is selected"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString() + " " + c.sim);
@@ -187,7 +186,6 @@ TEST_F(ZepCli, DownloadFailuresSayWhyAndSendOrStoreNothingWrong) {
         {script("DCI=0042\n", "200"), {}, "", {"error E32 ", "ZEP200"}},
         {"[Parameter]\nDCI=0042\n", {}, "", {"error E11 "}},
         {script("ROT=1000\n"), {}, "", {"error W11 ", "error E65 "}},
-        {script("DCI=0042\n"), {}, "19200,N,8,1", {"error E67 "}},
         {script("DCI=0042\n"), {}, "", {}},
         {script("DCI=0042\nRCL=05\n"),
          {"--verify", "--store"},
@@ -246,9 +244,6 @@ TEST_F(ZepCli, DiffListsEachDifferenceWithBothValuesAsTexts) {
                        "DCI        500      42\n"
                        "H0B        9600     19200\n");
     EXPECT_EQ(zepcli({"diff", in, in}).status, 0);
-    run = zepcli({"diff", in, file("other.slp", script("DCI=0042\n", "200"))});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(has(run.err, "error E32 ")) << run.err;
 }
 
 // The reports, as zepreport wrote them before it was folded into zepcli.
