@@ -1,5 +1,7 @@
-// The profile reader: group list, parameter positions, fields, mappings by language, counts
-// and the failure values of malformed or missing profiles.
+// The profile reader: mappings by language, counts and the failure values of missing profiles.
+// Group sections by position, mapping entries that are no parameters and every field of a line
+// are what the ZEP100 profile (Zep100ProfileTest) and zepprofile's output (ZepProfileToolTest)
+// show; short or malformed lines are the profile_builder fuzz target's.
 #include "CProfileReader.h"
 #include "DynGwStringPtrArray.h"
 #include "GwProfile.h"
@@ -59,21 +61,6 @@ TEST(CProfileReader, MappingFollowsTheLanguageAndEndsAtTheNextParameter) {
     }
 }
 
-TEST(CProfileReader, AnyKeyWithMapIsNoParameterAndShortLinesGiveEmptyFields) {
-    LanguageGuard english(1);
-    CProfileReader reader(profile_from(group_a(
-        "Count=5\nInst=\nMode=Mode;BOOLEAN;1;0|1\nBITMAP=Bitmap;STRING;4\nMAPPING_001=No,Yes\n"
-        "Map=Lower case map;STRING;4\nZOOMAP=z;INT;1\nShort=Only a label\nEmpty=\n")));
-    Descriptions d = describe(reader, 0);
-    ASSERT_EQ(d->count(), 4);
-    EXPECT_EQ(d->get(0)->m_sRange, "No,Yes"); // BITMAP is passed over as a mapping entry
-    EXPECT_EQ(d->get(1)->m_sID, "Map");       // "MAP" is matched in upper case only
-    EXPECT_EQ(d->get(2)->m_sName, "Only a label");
-    EXPECT_EQ(d->get(2)->m_sType.str() + d->get(2)->m_sDefInt.str(), "");
-    EXPECT_EQ(d->get(3)->m_sID, "Empty");
-    EXPECT_EQ(d->get(3)->m_sName, "");
-}
-
 // Group numbers outside the list are never asked by the builder; the profile_builder fuzz
 // target asks them of every profile.
 TEST(CProfileReader, TheCountEntryDecidesButNeverBeyondTheEntriesThere) {
@@ -88,19 +75,6 @@ TEST(CProfileReader, TheCountEntryDecidesButNeverBeyondTheEntriesThere) {
         EXPECT_EQ(reader.number_of_parameter_descriptions_in_group(0), number) << count;
         EXPECT_EQ(ids(reader, 0), described) << count;
     }
-}
-
-TEST(CProfileReader, GroupSectionsArePositionsNotNames) {
-    // The first group reads the section at position 3, whatever it is called.
-    CProfileReader reader(profile_from("[ParameterGroups]\nA=a\nB=b\n[GeneralInformation]\n"
-                                       "Version=9\n[A]\nCount=1\nInst=\nFromA=x;INT;1\n"
-                                       "[B]\nCount=1\nInst=\nFromB=y;INT;1\n"));
-    EXPECT_EQ(reader.zep_version(), "9"); // found by name
-    Descriptions d = describe(reader, 0);
-    ASSERT_EQ(d->count(), 1);
-    EXPECT_EQ(d->get(0)->m_sID, "FromB");
-    EXPECT_EQ(d->get(0)->m_sGroupID, "A");
-    EXPECT_EQ(ids(reader, 1), Texts{});
 }
 
 TEST(CProfileReader, MissingPartsGiveTheirFailureValues) {

@@ -1,5 +1,7 @@
-// The repository builder: groups and instances, the parameter each profile type gives with
-// its lists and default, and malformed profiles (arbitrary bytes are fuzz_profile_builder's).
+// The repository builder: the parameter each profile type gives with its lists and default.
+// Groups and instances are what the ZEP100 profile and zepprofile's dump show; malformed
+// profiles, a group section without parameters among them, fuzz_profile_builder's (a listed
+// group is found again).
 #include "CScanRepoBuilder.h"
 #include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
@@ -79,15 +81,5 @@ TEST(CScanRepoBuilder, ListsAreCutAtCommasUnlessEscaped) {
           {"\\\\,x", {"\\,x"}}}) {
         Repo repo = build(one_group("P=p;ENUMERATEDINT;1;" + std::string(text) + "\n"));
         EXPECT_EQ(texts_of(repo->range("GP", 0)), values) << text;
-    }
-}
-
-TEST(CScanRepoBuilder, AGroupWithoutParametersIsOneGroupNamedByItsKey) {
-    // Its instance list cannot be read from a first description that does not exist.
-    for (const char* section : {"[G]\nCount=0\nInstances=1,2\n", "[G]\nCount=2\nInstances=1,2\n",
-                                "[G]\nCount=1\n", "[G]\n", ""}) {
-        Repo repo = build(std::string("[a]\n[ParameterGroups]\nG=g\n[b]\n") + section);
-        EXPECT_EQ(take_texts(repo->list_of_names()), Texts{"G"}) << section;
-        EXPECT_EQ(repo->item("G")->size(), 0) << section;
     }
 }
