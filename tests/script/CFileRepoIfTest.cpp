@@ -35,10 +35,11 @@ protected:
 
 } // namespace
 
-// Blanks, a comment and LKS's semicolon value: ReadsParameterLinesOnTopOfTheFactoryDefaults; a
-// two-character key: GN in the ZEP100 round trip.
+// LKS's semicolon value: ReadsParameterLinesOnTopOfTheFactoryDefaults; a two-character key: GN
+// in the ZEP100 round trip.
 TEST(ParameterLine, GivesTheTextOfTheDataLine) {
     const char* const rows[][3] = {// name, line, text (null: the line is not used)
+                                   {"blanks_and_comment_off", "  \tH0B=5   ; host port", "H0B5"},
                                    {"four_character_key", "ABCD=1", "ABCD1"},
                                    {"five_character_key", "ABCDE=1", nullptr},
                                    {"one_character_key", "A=12", nullptr},

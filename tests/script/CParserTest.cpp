@@ -49,9 +49,10 @@ using Pairs = std::vector<std::string>;
 
 } // namespace
 
-// The plain fields of each kind (fixed width, hex, nul string, quoted text, the unnamed first
-// field) in lines of several fields are what every upload of the transfer tests reads; that a
-// split names only parameters of its group, the dataline fuzz target's invariant.
+// Fixed widths, hex filler pairs, a nul string's terminator and quoted texts, empty or not,
+// followed by further fields are what every line of the factory defaults "3PRF1" holds
+// (Zep100Script.FactoryDefaultsGiveTheProfileDefaults); that a split names only parameters of
+// its group, the dataline fuzz target's invariant.
 TEST(DataLine, SplitsByTheCuttingRules) {
     const Repo repo = repo_from(kLineProfile);
     const std::tuple<const char*, const char*, const char*, Pairs> rows[] = {
@@ -60,12 +61,15 @@ TEST(DataLine, SplitsByTheCuttingRules) {
         {"value_past_the_end_takes_what_is_there", "G1", "3G1A1", {"G1A=1"}},
         {"unknown_prefix_ends_the_line", "G1", "3G1A12Q3A45", {"G1A=12"}},
         {"hex_with_filler_pairs", "G1", "3G1H4142000000A12", {"G1H=414200", "G1A=12"}},
+        {"hex_at_maximum_width", "G1", "3G1H41424344A12", {"G1H=41424344", "G1A=12"}},
+        {"nulstring_width_is_its_length", "G1", "3G1N1D2E3FA12", {"G1N=1D2E3F", "G1A=12"}},
         {"hex_zero_pair_at_odd_offset_does_not_end", "G1", "3G1NA00B", {"G1N=A00B"}},
         {"hex_running_out", "G1", "3G1H41", {"G1H=41"}},
         {"without_quote_the_rest_of_the_line", "CV", "3CVIABC OA", {"CVI=ABC OA"}},
         {"unterminated_quote", "CV", "3CVI\"AB", {"CVI=AB"}},
         {"several_quotes_are_skipped", "CV", "3CVI\"\"\"\"OA", {"CVI=", "CVO=A"}},
         {"empty_text_of_a_script_line", "CV", "3CVI", {"CVI="}},
+        {"unnamed_parameter_is_the_first_field", "UN", "3UN12X5", {"UNNONAME=12", "UNX=5"}},
         {"unnamed_parameter_only_first", "UN", "3UNX512", {"UNX=5"}},
         {"negative_length_takes_nothing", "NG", "3NGQR1", {"NGQ=", "NGR=1"}},
         {"empty_line", "G1", "", {}}};
