@@ -1,12 +1,13 @@
-// The repository builder: groups and instances, the parameter each profile type gives with
-// its lists and default, and malformed profiles (arbitrary bytes are fuzz_profile_builder's).
+// The repository builder: the parameter each profile type gives with its lists and default.
+// Groups and instances are what the ZEP100 profile and zepprofile's dump show; malformed
+// profiles, a group section without parameters among them, fuzz_profile_builder's (a listed
+// group is found again).
 #include "CScanRepoBuilder.h"
 #include "DynGwStringPtrArray.h"
 #include "EwRepository.h"
 #include "LanguageGuard.h"
 #include "ProfileText.h"
 #include "StringLists.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -81,32 +82,4 @@ TEST(CScanRepoBuilder, ListsAreCutAtCommasUnlessEscaped) {
         Repo repo = build(one_group("P=p;ENUMERATEDINT;1;" + std::string(text) + "\n"));
         EXPECT_EQ(texts_of(repo->range("GP", 0)), values) << text;
     }
-    // Instance lists: each field names a group; an empty one at the end the bare key.
-    for (const auto& [text, groups] : {std::pair<const char*, Texts>{"", {"G"}},
-                                       {",,1", {"G1"}},
-                                       {"1,2,", {"G1", "G2", "G"}},
-                                       {"1, 2", {"G1", "G 2"}}}) {
-        Repo repo = build(one_group("P=p;STRING;1\nQ=q;STRING;1\n", 1, text));
-        EXPECT_EQ(take_texts(repo->list_of_names()), groups) << text;
-        const std::string first = groups.front();
-        EXPECT_EQ(take_texts(repo->list_of_param_names(first.c_str())), Texts{first + "P"})
-            << "the count 1 hides Q";
-    }
-}
-
-TEST(CScanRepoBuilder, AGroupWithoutParametersIsOneGroupNamedByItsKey) {
-    // Its instance list cannot be read from a first description that does not exist.
-    for (const char* section : {"[G]\nCount=0\nInstances=1,2\n", "[G]\nCount=2\nInstances=1,2\n",
-                                "[G]\nCount=1\n", "[G]\n", ""}) {
-        Repo repo = build(std::string("[a]\n[ParameterGroups]\nG=g\n[b]\n") + section);
-        EXPECT_EQ(take_texts(repo->list_of_names()), Texts{"G"}) << section;
-        EXPECT_EQ(repo->item("G")->size(), 0) << section;
-    }
-}
-
-TEST(CScanRepoBuilder, AMissingFileGivesAnEmptyRepository) {
-    TempDir dir;
-    Repo missing(CScanRepoBuilder().build_repo(GwString(dir.file("nothing.zep"))));
-    ASSERT_NE(missing, nullptr);
-    EXPECT_EQ(missing->size() + build("[GeneralInformation]\nVersion=1\n")->size(), 0);
 }

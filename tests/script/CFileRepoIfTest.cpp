@@ -1,12 +1,10 @@
 // Script and command files: the parameter line rules, sections and the header check, reading
-// and writing with their failures, file names and the window title.
+// and writing with their failures, and file names. The file name in the window title is the
+// main window's (FrameFileTest, CMainDlgMgrTest).
 #include "CFileRepoIf.h"
 #include "CInfoBox.h"
-#include "GwCore.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
-
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -37,17 +35,17 @@ protected:
 
 } // namespace
 
+// LKS's semicolon value: ReadsParameterLinesOnTopOfTheFactoryDefaults; a two-character key: GN
+// in the ZEP100 round trip.
 TEST(ParameterLine, GivesTheTextOfTheDataLine) {
     const char* const rows[][3] = {// name, line, text (null: the line is not used)
                                    {"blanks_and_comment_off", "  \tH0B=5   ; host port", "H0B5"},
-                                   {"two_character_key", "GN=1", "GN1"},
                                    {"four_character_key", "ABCD=1", "ABCD1"},
                                    {"five_character_key", "ABCDE=1", nullptr},
                                    {"one_character_key", "A=12", nullptr},
                                    {"no_equals", "H0B5", nullptr},
                                    {"too_short", "DC=", nullptr},
                                    {"blank_inside_value_stays", "H0E=NO READ  ", "H0ENO READ"},
-                                   {"link_separator_semicolon", "LKS=; ; separator", "LKS;"},
                                    {"other_key_semicolon_is_comment", "LKC=;3", "LKC"},
                                    {"only_the_first_equals_goes", "CVI=A=B", "CVIA=B"},
                                    {"equals_before_position_two", "=AB=1", "=AB1"}};
@@ -70,7 +68,6 @@ TEST(ScriptHeader, IsCheckedWithItsMessage) {
          script + "[ZEP_Type_Target]\n[Parameter]\nType=100\n", nullptr, warn(24, 1) + warn(25, 1)},
         {"no_target", script + "[Parameter]\nH0B=5\n", nullptr, warn(20, 1)},
         {"not_a_script", "[ZEP_Type_Target]\nType=100\n", nullptr, err(11, 1)},
-        {"binary", std::string("\0\x01[\xff\n\0]", 7), nullptr, err(11, 1)},
         {"missing", "", nullptr, err(11, 1)}};
     for (const auto& [name, text, type, message] : rows) {
         SCOPED_TRACE(name);
@@ -144,33 +141,14 @@ TEST_F(ScriptFile, MissingFactoryDefaultsAsksWhetherToGoOn) {
     EXPECT_EQ(value("H0B") + value("H1B"), "19200300");
 }
 
+// Comment lines and several fields a line: the factory defaults (Zep100Script); the comparison
+// values of form 1: FrameTransfer.TheCompareListShowsBothValuesAndChangesNothing; a file that
+// cannot be read: ParamCompare's comparison without "3PRF1".
 TEST_F(ScriptFile, CommandFileTakesDataLinesOnly) {
-    const std::string path =
-        m_dir.write("cmd", "; comment 3H0B6\n3H0B6\nH1B6\n4H2E1\n3ZZ1\n3H1B7FB\n");
+    const std::string path = m_dir.write("cmd", "3H0B6\nH1B6\n4H2E1\n3ZZ1\n");
     EXPECT_EQ(m_files.commandfile_to_repository(path, 0), 1);
-    EXPECT_EQ(value("H0B") + value("H2E", 1) + value("H1B") + value("H1F"), "192000384008E1");
-    EXPECT_EQ(m_files.commandfile_to_repository(path, 1), 1);
-    EXPECT_EQ(m_repo->prf_value("H1F", 1), "B");
-    EXPECT_EQ(m_files.commandfile_to_repository("", 0), 0);
-    EXPECT_EQ(m_files.commandfile_to_repository(m_dir.file("none"), 0), -1);
+    EXPECT_EQ(value("H0B") + value("H1B") + value("H2E", 1), "1920096000");
     EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
-}
-
-TEST_F(ScriptFile, WritesTheTemplateFilledFromTheCallersRepository) {
-    m_dir.write("scl_000.tpl", "Type=$$Type\nXYZ=$$XYZ\nH0B=$$H0B\n; $$Created_by\n");
-    m_repo->set_value("H0B", "19200", 0);
-    const std::string out = m_dir.file("out.slp");
-    EwRepository* none = nullptr;
-    CFileRepoIf files(none, nullptr);
-    EXPECT_EQ(files.repository_to_scriptfile(out, 0), 1);
-    EXPECT_FALSE(std::filesystem::exists(out));
-    EXPECT_EQ(files.commandfile_to_repository(m_dir.file("3PRF1"), 0), -1);
-    none = m_repo; // the repository the caller's pointer holds now is the one used
-    EXPECT_EQ(files.repository_to_scriptfile(out, 0), 1);
-    EXPECT_EQ(TempDir::read(out),
-              "Type=100\n;XYZ=$$XYZ\nH0B=6\n; '" + m_dir.dir() + "scl_000.tpl'\n");
-    EXPECT_EQ(last_text(GwScriptedAnswers::Info), warn(1, 1) + out);
-    EXPECT_EQ(files.repository_to_scriptfile("", 0), 0);
 }
 
 // A failed write: SaveFailureTest.
@@ -203,22 +181,4 @@ TEST_F(ScriptFile, FileNamesFromTheSelector) {
     GwScriptedAnswers::cancel_file();
     EXPECT_EQ(m_files.check_filename(1, 1, 1), "");
     EXPECT_EQ(m_files.get_filename(), "c:\\data\\open");
-}
-
-TEST(FileTitle, ShowsTheFileNameInBracketsAndTheDialogIsEnabledAgain) {
-    QWidget window;
-    window.setWindowTitle("ZEP Setup [old.slp] x");
-    QWidget dialog(&window);
-    dialog.setObjectName("Main Dialog");
-    EwRepository* repo = nullptr;
-    CFileRepoIf files(repo, GwCore::of(&window));
-    files.UpdateApplTitle();
-    EXPECT_EQ(window.windowTitle().toStdString(), "ZEP Setup [No File]");
-    files.set_filename("c:\\a.slp");
-    window.setWindowTitle("Plain");
-    files.UpdateApplTitle();
-    EXPECT_EQ(window.windowTitle().toStdString(), "Plain[c:\\a.slp]");
-    GwScriptedAnswers::cancel_file();
-    files.select_file(1);
-    EXPECT_TRUE(dialog.isEnabled());
 }

@@ -20,25 +20,24 @@ std::vector<std::string> rows(const std::vector<CParamCompare::Difference>& diff
     return out;
 }
 
-TEST(ParamCompare, DefaultsAndScriptsGoUnderTheValuesWhichStayAsTheyAre) {
+// The comparison with the factory defaults as the main window lists it, the values and their
+// changed mark left alone: FrameTransfer.TheCompareListShowsBothValuesAndChangesNothing.
+TEST(ParamCompare, AScriptGoesUnderTheValuesOnTopOfTheDefaults) {
     LanguageGuard german(49);
     ScannerDir dir;
     Repo repo = zep100_repo();
     EwRepository* raw = repo.get();
     CFileRepoIf files(raw, nullptr);
-    ASSERT_EQ(files.commandfile_to_repository(GwString(dir.file("3PRF1")), 0), 1);
     ASSERT_EQ(repo->set_value("L3D", "2", 1) + repo->set_value("DCI", "0700", 1), 2);
+    ASSERT_EQ(repo->set_prf_value("L3D", "2", 1), 1); // as an earlier comparison left it
     repo->ResetChanged();
-
-    std::vector<CParamCompare::Difference> out;
-    ASSERT_EQ(CParamCompare::CompareWithDefaults(files, out), 1);
-    EXPECT_EQ(rows(out), (std::vector<std::string>{"DCI|700|500", "L3D|Nur rückwärts|Normal"}));
 
     // The script names DCI as the values have it and H0B otherwise; L3D, which it does not
     // name, has its factory default under the values, not the value of the last comparison.
     const std::string script = dir.write("a.slp", "[VELT AG, Script ZEP Language]\n"
                                                   "[ZEP_Type_Target]\nType=100\n"
                                                   "[Parameter]\nDCI=0700\nH0B=6\n");
+    std::vector<CParamCompare::Difference> out;
     ASSERT_EQ(CParamCompare::CompareWithScript(files, GwString(script), out), 1);
     EXPECT_EQ(rows(out), (std::vector<std::string>{"L3D|Nur rückwärts|Normal", "H0B|9600|19200"}));
     EXPECT_EQ(repo->value("H0B", 1) + repo->value("DCI", 1) + repo->value("L3D", 1), "507002");

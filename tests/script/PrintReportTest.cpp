@@ -154,7 +154,6 @@ TEST_F(PrintReport, Zep100ReportHoldsTheValuesInEveryLanguage) {
         const std::string pair = name;
         m_repo->set_value(pair.substr(0, 3), pair.substr(4), 1);
     }
-    m_mgr.SetComment("Report test");
     for (const auto& [language, rule3] : {std::pair<int, const char*>{1, "Reading rule 3"},
                                           {49, "Leseregel 3"},
                                           {33, "gle de lecture 3"}}) {
@@ -162,12 +161,9 @@ TEST_F(PrintReport, Zep100ReportHoldsTheValuesInEveryLanguage) {
         LanguageGuard guard(language);
         const Pages pages = print("");
         ASSERT_GE(pages.size(), 2u);
-        std::string all;
-        for (size_t i = 0; i < pages.size(); ++i) {
-            EXPECT_TRUE(has(pages[i], "Report test") &&
-                        has(pages[i], "- " + std::to_string(i + 1) + " -"));
-            all += pages[i];
-        }
+        std::string all; // the header and footer of every page: HeaderAndFooterOnEveryPage...
+        for (const std::string& page : pages)
+            all += page;
         for (const char* value : {"19200", "NO CODE", "4006381333931", "PPP@", "EAN-13", "13___",
                                   "0500", "02000", "GS (hex 1D00)", "RS-232", "8N1", rule3})
             EXPECT_TRUE(has(all, value)) << value;

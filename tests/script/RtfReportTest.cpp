@@ -1,5 +1,6 @@
-// RTF export: the structure of the ZEP100 reports in every language and state, escaping, the
-// file name choice, and the failures of the export.
+// RTF export: the structure of the ZEP100 reports in every language and state, escaping and the
+// file name choice. A failed write is SaveFailureTest's; a missing template or directory, that
+// of the one template writer the script files share (CFileRepoIfTest).
 #include "CScriptPrintMgr.h"
 #include "LanguageGuard.h"
 #include "ScriptTestSupport.h"
@@ -115,23 +116,6 @@ TEST_F(RtfReport, EscapesEmptyLinesAndHostileTemplateLines) {
              "\n" + cvi + "\n\n\n"}};
     for (const auto& [tpl, rtf] : rows)
         EXPECT_EQ(export_with(tpl), rtf) << tpl.substr(0, 40);
-}
-
-// A failed write: SaveFailureTest.
-TEST_F(RtfReport, WithoutTemplateOrDirectoryNothingIsWritten) {
-    const std::string out = m_dir.write("old.rtf", "{\\rtf1 earlier}\n");
-    EXPECT_EQ(m_mgr.repository_to_rtffile(m_dir.file("no/dir/x.rtf"), 0), -1);
-    EXPECT_EQ(GwScriptedAnswers::count(GwScriptedAnswers::Box), 0);
-
-    m_dir.remove("rtf_001.tpl");
-    EXPECT_EQ(m_mgr.repository_to_rtffile(out, 0), 0);
-    EXPECT_EQ(TempDir::read(out), "{\\rtf1 earlier}\n");
-    EXPECT_EQ(last_box(),
-              "ZEP Data: |" + err(50, 1) + m_dir.dir() + "rtf_001.tpl\n" + err(51, 1) + out);
-    EXPECT_EQ(m_mgr.repository_to_rtffile("", 0), 0);
-    EwRepository* none = nullptr;
-    EXPECT_EQ(CScriptPrintMgr(none).repository_to_rtffile(m_dir.file("x.rtf"), 0), 1);
-    EXPECT_FALSE(std::filesystem::exists(m_dir.file("x.rtf")));
 }
 
 TEST(RtfFileName, TheLastPathComponentDecidesTheExtension) {

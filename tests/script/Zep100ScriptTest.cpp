@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -25,9 +26,9 @@ std::map<std::string, std::string> coded_values(const EwRepository& repo, bool c
 TEST(Zep100Script, RoundTripKeepsEveryValueInEitherForm) {
     ScannerDir dir;
     LanguageGuard english(1);
-    const std::string path = dir.file("all.slp");
     for (int form : {0, 1}) {
         SCOPED_TRACE(form);
+        const std::string path = dir.file("all" + std::to_string(form) + ".slp");
         Repo written = zep100_repo();
         ASSERT_EQ(parameters_of(*written).size(), 141u);
         EXPECT_EQ(change_every_value(*written), std::vector<GwString>{});
@@ -35,8 +36,13 @@ TEST(Zep100Script, RoundTripKeepsEveryValueInEitherForm) {
         written->set_value("H0E", "", 1);
         for (const GwString& name : parameters_of(*written))
             written->set_prf_value(name, written->value(name, 0), 0);
-        EwRepository* source = written.get();
-        ASSERT_EQ(CFileRepoIf(source, nullptr).repository_to_scriptfile(path, form), 1);
+        // Written is the repository the caller's pointer holds at the time: none, nothing.
+        EwRepository* source = nullptr;
+        CFileRepoIf writer(source, nullptr);
+        EXPECT_EQ(writer.repository_to_scriptfile(path, form), 1);
+        EXPECT_FALSE(std::filesystem::exists(path));
+        source = written.get();
+        ASSERT_EQ(writer.repository_to_scriptfile(path, form), 1);
         GwString code;
         EXPECT_EQ(CFileRepoIf::check_script_header(path, code), 1);
         EXPECT_EQ(code, "100");
