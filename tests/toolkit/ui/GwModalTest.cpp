@@ -1,7 +1,9 @@
-// Modal runs in nested event loops, timers inside them and the end of a run, and the message
-// box's text. The wait for events that the serial driver uses is exercised by every driver test;
-// button sets, the code of each button and the result of a box nobody answers are the message
-// handler's tests (they read the buttons as shown).
+// Timers inside modal runs, the end of a run by time-out, deletion or closing, and the message
+// box's text. A run that ends with the result its window set and a box inside a running dialog
+// are what every window test does (the welcome dialog's result in ProgramRun, the terminal
+// running modal during an upload in FrameTransfer). The wait for events that the serial driver
+// uses is exercised by every driver test; button sets, the code of each button and the result
+// of a box nobody answers are the message handler's tests (they read the buttons as shown).
 #include "EventWait.h"
 #include "GwEventLoop.h"
 #include "GwMessageBox.h"
@@ -30,17 +32,6 @@ protected:
     std::unique_ptr<GwCore> dialog;
 };
 
-TEST_F(GwModalTest, RunsUntilTheWindowIsHiddenAndGivesItsResult) {
-    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* d) {
-        EXPECT_EQ(d->is_visible() + d->is_running(), 2);
-        d->child("ID_OK")->click(); // its callback sets 6 and hides the dialog
-    });
-    EXPECT_EQ(dialog->go(), 6);
-    EXPECT_EQ(dialog->is_running() + dialog->is_visible(), 0);
-    EXPECT_EQ(Recorder::count("Test::Show") + Recorder::count("Test::Hide"), 2);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-}
-
 TEST_F(GwModalTest, TimersFireInsideTheNestedLoopWithTheirWindow) {
     int fired = 0;
     Recorder::on_timer = [&fired](GwCore* w) {
@@ -65,16 +56,6 @@ TEST_F(GwModalTest, TimersFireInsideTheNestedLoopWithTheirWindow) {
     dialog->start_timer(1);
     EXPECT_TRUE(WaitFor([&] { return fired == 4; }));
     EXPECT_EQ(dialog->timer_active(), 0);
-}
-
-TEST_F(GwModalTest, AMessageBoxRunsInsideARunningDialog) {
-    GwScriptedAnswers::answer_box(GwMB_RESULT_YES);
-    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* d) {
-        GwMessageBox box(d, "Overwrite?", "Please confirm", GwMB_YES | GwMB_NO);
-        d->set_result(box.go());
-        d->hide();
-    });
-    EXPECT_EQ(dialog->go(), GwMB_RESULT_YES);
 }
 
 TEST(GwMessageBox, TextIsPlainWithItsLineBreaks) {
