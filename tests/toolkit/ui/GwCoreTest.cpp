@@ -1,5 +1,5 @@
 // Handles of window elements: finding by id, the class, text and value of each kind of element,
-// the items of every kind of list, pages and progress, key callbacks and the life of handles.
+// the items of every kind of list, key callbacks and the life of handles.
 #include "GwCore.h"
 #include "GwMessageBox.h"
 #include "GwMultiColumnScrolledList.h"
@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
-#include <QProgressBar>
 #include <QTreeWidget>
 
 #include <memory>
@@ -126,13 +125,12 @@ TEST_F(GwCoreTest, EachKindOfElementHasItsClassTextAndValue) {
     EXPECT_EQ(get("CVM")->text(), "Grüße") << "texts are UTF-8 both ways";
 }
 
-// (Enabling and hiding: the connection display of the transfer tests reads both.)
-TEST_F(GwCoreTest, RadioButtonsExcludeEachOtherAndTheProgramMayClearAGroup) {
-    get("COM1")->set_value(1);
+// (Enabling and hiding: the connection display of the transfer tests reads both. That the
+// buttons of a group exclude each other is Qt's.)
+TEST_F(GwCoreTest, TheProgramMayLeaveARadioGroupWithNoneChecked) {
     get("COM2")->set_value(1);
-    EXPECT_EQ(get("COM1")->value(), 0) << "radio buttons of a group exclude each other";
     get("COM2")->set_value(0);
-    EXPECT_EQ(get("COM2")->value(), 0) << "the program can leave a group with none checked";
+    EXPECT_EQ(get("COM2")->value(), 0);
 }
 
 // Combo box, spin box, list and multi-column list (whose items are column texts joined by
@@ -213,21 +211,8 @@ TEST_F(GwCoreTest, EveryKindOfListKeepsItsItemsAlike) {
     EXPECT_EQ(exchange->tree()->headerItem()->text(1), "Exchange") << "the last column's";
 }
 
-TEST_F(GwCoreTest, PagesAndProgress) {
-    GwCore* tabs = get("TabCtl");
-    EXPECT_EQ(tabs->active_page(), get("Reading"));
-    EXPECT_EQ(tabs->set_active_page(get("Device")) + tabs->set_active_page(get("HELP")), 1);
-    EXPECT_EQ(tabs->active_page(), get("Device"));
-    GwCore* bar = get("ID_PROGRESS");
-    bar->set_end(84.0);
-    for (int i = 0; i < 85; ++i)
-        bar->change_by(1.0);
-    EXPECT_EQ(bar->slider_value(), 84.0);
-    EXPECT_EQ(qobject_cast<QProgressBar*>(bar->widget())->value(), 84) << "never beyond the end";
-    bar->change_by(-100.5);
-    EXPECT_EQ(bar->value(), 0) << "nor below the start";
-}
-
+// Tab pages and the progress bar are the window tests' (the parameter dialog's pages, the
+// transfer and detection bars).
 TEST_F(GwCoreTest, AKeyCallbackSeesEachCharacterAndCanSwallowIt) {
     GwCore* cvm = get("CVM");
     Recorder::key_result = [](char c) { return c == 'P' ? 1 : 0; };

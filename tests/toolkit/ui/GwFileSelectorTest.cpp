@@ -1,7 +1,8 @@
-// Where the file chooser starts for the Windows-style paths the settings hold, the stored
-// form of a chosen path, and the scripted answers that stand in for the person choosing.
+// Where the file chooser starts for the Windows-style paths the settings hold, and the stored
+// form of a chosen path. The scripted answers that stand in for the person choosing are taken
+// in order by the terminal's log file test (chosen, cancelled, chosen) and a cancel leaves the
+// caller's path in the help tests (SetBrowserKeepsTheOldBrowserWhenCancelled).
 #include "GwFileSelector.h"
-#include "GwScriptedAnswers.h"
 #include "GwStringPrint.h"
 #include "TempDir.h"
 
@@ -35,27 +36,6 @@ TEST(GwFileSelector, AChosenPathComesBackAbsoluteWithBackslashes) {
     EXPECT_EQ(GwFileSelector::stored_form("/home/tech/a.slp"), "\\home\\tech\\a.slp");
     EXPECT_EQ(GwFileSelector::stored_form("x.log").str(),
               QDir::current().absoluteFilePath("x.log").replace('/', '\\').toStdString());
-}
-
-TEST(GwFileSelector, TakesTheQueuedAnswersInOrderAndNeverACutPath) {
-    GwScriptedAnswers::choose_file("c:\\data\\a.slp");
-    GwScriptedAnswers::cancel_file();
-    GwFileSelector open(nullptr, "c:\\", "*.slp", 0, "Open parameter file");
-    GwString path = "unchanged";
-    EXPECT_EQ(open.go(path), 1);
-    EXPECT_EQ(path, "c:\\data\\a.slp");
-    EXPECT_EQ(open.go(path), 0);
-    EXPECT_EQ(path, "c:\\data\\a.slp") << "cancel leaves the caller's path";
-    EXPECT_EQ(open.go(path), 0);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 1) << "nobody answers: cancelled";
-    // A path longer than the caller's buffer is not cut: the buffer stays.
-    GwScriptedAnswers::choose_file("c:\\a\\much\\too\\long\\path.slp");
-    GwScriptedAnswers::choose_file("a.slp");
-    char buffer[8] = "keep";
-    EXPECT_EQ(open.go(buffer, static_cast<int>(sizeof buffer)), 0);
-    EXPECT_STREQ(buffer, "keep");
-    EXPECT_EQ(open.go(buffer, static_cast<int>(sizeof buffer)), 1);
-    EXPECT_STREQ(buffer, "a.slp");
 }
 
 } // namespace

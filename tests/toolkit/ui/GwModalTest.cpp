@@ -1,7 +1,9 @@
-// Modal runs in nested event loops, timers inside them and the end of a run, and the message
-// box's text. The wait for events that the serial driver uses is exercised by every driver test;
-// button sets, the code of each button and the result of a box nobody answers are the message
-// handler's tests (they read the buttons as shown).
+// Restarting a timer, a box inside a running dialog, the end of a modal run by time-out,
+// deletion or closing, and the message box's text. A run that ends with the result its window
+// set is what every window test does (the welcome dialog's result in ProgramRun). The wait for
+// events that the serial driver uses is exercised by every driver test; button sets, the code of
+// each button and the result of a box nobody answers are the message handler's tests (they read the
+// buttons as shown).
 #include "EventWait.h"
 #include "GwEventLoop.h"
 #include "GwMessageBox.h"
@@ -30,40 +32,15 @@ protected:
     std::unique_ptr<GwCore> dialog;
 };
 
-TEST_F(GwModalTest, RunsUntilTheWindowIsHiddenAndGivesItsResult) {
-    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* d) {
-        EXPECT_EQ(d->is_visible() + d->is_running(), 2);
-        d->child("ID_OK")->click(); // its callback sets 6 and hides the dialog
-    });
-    EXPECT_EQ(dialog->go(), 6);
-    EXPECT_EQ(dialog->is_running() + dialog->is_visible(), 0);
-    EXPECT_EQ(Recorder::count("Test::Show") + Recorder::count("Test::Hide"), 2);
-    EXPECT_EQ(GwScriptedAnswers::unanswered(), 0);
-}
-
-TEST_F(GwModalTest, TimersFireInsideTheNestedLoopWithTheirWindow) {
-    int fired = 0;
-    Recorder::on_timer = [&fired](GwCore* w) {
-        if (++fired == 3) {
-            w->stop_timer();
-            w->set_result(42);
-            w->hide();
-        }
-    };
-    GwScriptedAnswers::on_dialog("Dialog", [](GwCore* d) { d->start_timer(5); });
-    EXPECT_EQ(dialog->go(), 42);
-    EXPECT_EQ(fired, 3);
-    EXPECT_EQ(Recorder::last("Test::Timer")->window, "Dialog");
-    EXPECT_EQ(Recorder::last("Test::Timer")->event.type(), GwTIMER);
-    EXPECT_EQ(dialog->timer_active(), 0);
-    // Starting a running timer restarts it with the new period.
-    Recorder::on_timer = [&fired](GwCore* w) {
-        ++fired;
-        w->stop_timer();
-    };
+// A timer firing inside a modal run is what the automatic baud detection does to start (its
+// dialog's tests) and the terminal's evaluation mode to poll.
+TEST_F(GwModalTest, StartingARunningTimerRestartsItWithTheNewPeriod) {
+    Recorder::on_timer = [](GwCore* w) { w->stop_timer(); };
     dialog->start_timer(60000);
     dialog->start_timer(1);
-    EXPECT_TRUE(WaitFor([&] { return fired == 4; }));
+    EXPECT_TRUE(WaitFor([] { return Recorder::count("Test::Timer") == 1; }));
+    EXPECT_EQ(Recorder::last("Test::Timer")->window, "Dialog");
+    EXPECT_EQ(Recorder::last("Test::Timer")->event.type(), GwTIMER);
     EXPECT_EQ(dialog->timer_active(), 0);
 }
 

@@ -1,12 +1,11 @@
-// Fonts, and the printer device: world coordinates and measuring with the printer's own
-// metrics. Documents of several pages and a failing printer are the print tests' (they read
-// the documents back).
+// The printer device: world coordinates and measuring with the printer's own metrics. The
+// fonts are the program's fixed descriptors, drawn in every printed report and window the print
+// tests read back and the screenshots show. Documents of several pages and a failing printer
+// are the print tests' (they read the documents back).
 #include "GwPrinterDCEx.h"
 #include "GwFont.h"
 #include "GwScriptedAnswers.h"
 #include "TempDir.h"
-
-#include <QFontInfo>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +13,6 @@
 #include <string>
 
 namespace {
-
-// Points, family and style of a font as one text: "7 Courier I".
-std::string described(const GwFont& font) {
-    const QFont& f = font.qfont();
-    return std::to_string(f.pointSize()) + " " + f.family().toStdString() +
-           (f.italic() ? " I" : "") + (f.bold() ? " B" : "");
-}
 
 // A printer prepared for PDF output into the test's directory.
 class GwPrinter : public testing::Test {
@@ -37,19 +29,6 @@ protected:
 };
 
 } // namespace
-
-TEST(GwFont, DescriptorsGiveSizeFamilyAndStyleAndResolve) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"8.Courier", "8 Courier"},      {"7.Courier.I", "7 Courier I"},
-        {"10.Arial.bi", "10 Arial I B"}, {"GwDialogFont", "9 DejaVu Sans"},
-        {"Courier", "9 Courier"},        {"9999.Courier", "9 Courier"}}; // absurd size ignored
-    for (const auto& [descriptor, expected] : rows) {
-        EXPECT_EQ(described(GwFont(descriptor)), expected) << descriptor;
-        // Without a font Qt draws every box and document without text, silently.
-        EXPECT_FALSE(QFontInfo(GwFont(descriptor).qfont()).family().isEmpty()) << descriptor;
-    }
-    EXPECT_EQ(GwFont("8.Courier").qfont().styleHint(), QFont::TypeWriter);
-}
 
 // The mapping the print manager sets: a rectangle from (-7, -7) to (93, 63), neither
 // proportional nor turned.

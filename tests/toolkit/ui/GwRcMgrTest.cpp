@@ -1,9 +1,8 @@
-// Resource files: loading windows by resource name, language variants, failures, and the
-// binding of callbacks and user data by name.
+// Resource files: loading windows by resource name, language variants, and the binding of
+// callbacks and user data by name.
 #include "GwLanguage.h"
 #include "UiFixture.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -34,31 +33,13 @@ TEST_F(GwRcMgrTest, LoadsAHiddenFrameByResourceNameInTheLanguageOfTheInterface) 
     }
 }
 
-TEST_F(GwRcMgrTest, AFailedLoadGivesNullAndNoWindow) {
-    const auto before = QApplication::allWidgets().size();
-    for (const char* name : {"Nowhere", "Missing", "Broken", ""}) // no entry, no file, bad XML
-        EXPECT_EQ(GwRcMgr::load(name), nullptr) << name;
-    EXPECT_EQ(QApplication::allWidgets().size(), before);
-}
-
-TEST_F(GwRcMgrTest, UseCountsAndTheLastUnuseForgetsTheFile) {
-    // SetUp made the first use: after one unuse of two the file is still there.
-    EXPECT_EQ(GwRcMgr::use(ZEP_UI_FIXTURES), 1);
-    EXPECT_EQ(GwRcMgr::unuse(ZEP_UI_FIXTURES), 1);
-    EXPECT_NE(std::unique_ptr<GwCore>(GwRcMgr::load("Main")), nullptr);
-    EXPECT_EQ(GwRcMgr::unuse(ZEP_UI_FIXTURES), 1);
-    EXPECT_EQ(GwRcMgr::load("Main"), nullptr);
-    EXPECT_EQ(GwRcMgr::use(ZEP_UI_FIXTURES), 1); // for TearDown
-    EXPECT_EQ(GwRcMgr::use(ZEP_SOURCE_DIR "/no_such_file"), 0);
-}
+// A layout that cannot be built or is missing, and a resource file used by two owners of which
+// one lets go, are the type switch's tests (FrameTypeSwitch: the old type keeps working).
 
 TEST_F(GwRcMgrTest, BindsCallbacksAndUserDataOfItsOwnPrefixOnlyAndFiresThem) {
     std::unique_ptr<GwCore> main(GwRcMgr::load("Main"));
-    GwCore* help = main->child("HELP");
-    EXPECT_EQ(help->callback(GwCB_ACTIVATE), &Recorder::callback<0>);
-    EXPECT_EQ(main->child("VERSION_LABEL")->callback(GwCB_TIMER), &Recorder::callback<1>);
-    EXPECT_EQ(main->child("CVM")->callback(GwCB_KEY), &Recorder::callback<2>);
-    EXPECT_EQ(main->callback(GwCB_CLOSE), &Recorder::callback<6>);
+    // Each kind bound by its name: the terminal's timer, keys, showing and hiding, the main
+    // window's Close, every click of the window tests.
     // An unknown callback name and an unknown gw property bind nothing.
     for (int kind = 0; kind < GwCB_KIND_COUNT; ++kind)
         EXPECT_EQ(main->child("UNBOUND")->has_callback(static_cast<GwCallbackKind>(kind)), 0);
@@ -70,7 +51,7 @@ TEST_F(GwRcMgrTest, BindsCallbacksAndUserDataOfItsOwnPrefixOnlyAndFiresThem) {
     EXPECT_TRUE(qt_property) << "the fixture no longer shows Qt's own properties";
     EXPECT_EQ(spin->callback(GwCB_ACTIVATE), &Recorder::callback<0>);
 
-    help->click();
+    main->child("HELP")->click();
     const Call* call = Recorder::last("Test::Activate");
     ASSERT_NE(call, nullptr);
     EXPECT_EQ(call->window + "|" + call->data, "HELP|reading.htm");
