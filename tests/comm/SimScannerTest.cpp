@@ -20,7 +20,7 @@ std::string ask(CSimScanner& scanner, const std::string& command) {
 // and "A0" are answered. (Every parameter's query and write through the command map - numbers,
 // quoted texts, hex texts -, the single fields of a rule queried, the last of two writes to one
 // field, "W1" and "WER" after a clean store: the transfer tests. Evaluation, "UC1" and "A0":
-// TerminalSession.AgainstTheScanner.)
+// TerminalTest.SessionAgainstZepsim.)
 const char* const kTaken[][3] = {
     {"K3F41", "WK3F", "K3F=4100"},
     {"K3F410042", "WK3F", "K3F=4100"}, // pairs after 00 ignored

@@ -142,7 +142,7 @@ TEST_F(ZepCli, DetectFindsTheLineSettingsAndSavesThem) {
 }
 
 // The upload command writes the scanner's memory as a script. Every parameter against the
-// memory: Transfer.UploadGivesExactlyTheScannersMemoryOneLinePerGroup; every value of a script
+// memory: Transfer.ExchangesTriedDuringAnUploadAreRefused; every value of a script
 // loaded back: Zep100Script.RoundTripKeepsEveryValueInEitherForm.
 TEST_F(ZepCli, UploadFromZepsimWritesTheScannersMemoryAsAScript) {
     const std::vector<std::string> memory = {"RCL=03",   "DCI=1234", "L3L=13___",
